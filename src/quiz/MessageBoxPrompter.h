@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Prompter.h"
+
+namespace lumenary {
+
+// The program's real messages: modal QMessageBox windows over the active window.
+class MessageBoxPrompter final : public Prompter {
+public:
+    void Information(const std::string& text, const std::string& title) override;
+    bool Question(const std::string& text, const std::string& title) override;
+};
+
+} // namespace lumenary

@@ -1,0 +1,75 @@
+#include "ModCommonQuiz.h"
+
+#include "ModCommonPreQuiz.h"
+#include "Prompter.h"
+#include "RandomSource.h"
+#include "Session.h"
+#include "StoreError.h"
+
+#include <SQLiteCpp/Exception.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumenary {
+
+void ModCommonQuiz::DrawRandomQuestion()
+{
+    auto& undrawn = session_.UndrawnPositions;
+    if (undrawn.empty())
+        return;
+    random_.Reseed();
+    const auto pick = std::min(static_cast<std::size_t>(std::floor(undrawn.size() * random_.Next())), undrawn.size() - 1);
+    const std::size_t position = undrawn[pick];
+    undrawn[pick] = undrawn.back();
+    undrawn.pop_back();
+
+    auto& pool = *session_.QuizRecordset;
+    pool.MoveFirst();
+    pool.Move(position);
+    try {
+        pool.Edit();
+        pool.SetField("QuestionUsed", std::int64_t{1});
+        pool.Update();
+    } catch (const SQLite::Exception& error) {
+        ReportMarkerWriteFailure(session_, prompter_, error.what());
+    }
+    ++session_.QuestionsAsked;
+    --session_.QuestionsRemaining;
+}
+
+void ModCommonQuiz::ShowLastQuestionNotice()
+{
+    prompter_.Information(LastQuestionText, LastQuestionTitle);
+}
+
+void ModCommonQuiz::CountCorrectAnswer()
+{
+    if (session_.AnswerCorrect)
+        ++session_.QuestionsCorrect;
+}
+
+void ModCommonQuiz::RecordMissedQuestion()
+{
+    auto& pool = *session_.QuizRecordset;
+    if (!pool.FindFirst("ID = " + std::to_string(session_.CurrentQuestionID)))
+        return;
+    try {
+        pool.Edit();
+        pool.SetField("Correct", std::int64_t{0});
+        pool.Update();
+    } catch (const SQLite::Exception& error) {
+        ReportMarkerWriteFailure(session_, prompter_, error.what());
+    }
+}
+
+bool ModCommonQuiz::FinishPool(const QString& correctCaption, const QString& askedCaption, RetryRule rule)
+{
+    ShowLastQuestionNotice();
+    bool offer = correctCaption != askedCaption;
+    if (rule == RetryRule::SixOrMoreMisses)
+        offer = offer && askedCaption.trimmed().toInt() - correctCaption.trimmed().toInt() >= 6;
+    return offer && prompter_.Question(RetryText, RetryTitle);
+}
+
+} // namespace lumenary

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+namespace lumenary {
+
+class Prompter;
+class RandomSource;
+struct Session;
+
+inline constexpr char LastQuestionText[] = "This was the last question.";
+inline constexpr char LastQuestionTitle[] = "Last Question";
+inline constexpr char RetryText[] = "Would you like to retry the questions you missed?";
+inline constexpr char RetryTitle[] = "Retry Missed Questions?";
+
+// When the end of a pool offers to retry the missed questions.
+enum class RetryRule {
+    AnyMiss,        // the correct and asked captions differ
+    SixOrMoreMisses // and asked minus correct is at least six
+};
+
+// The services every quiz engine shares: the draw, the counters, the missed
+// mark and the end-of-pool protocol.
+class ModCommonQuiz {
+public:
+    ModCommonQuiz(Session& session, Prompter& prompter, RandomSource& random)
+        : session_(session), prompter_(prompter), random_(random)
+    {
+    }
+
+    // Makes a question not drawn yet in this quiz current, each with equal
+    // chance, and marks it used. Callers draw only while questions remain.
+    void DrawRandomQuestion();
+    void ShowLastQuestionNotice();
+    void CountCorrectAnswer();
+    // Writes Correct 0 into the record of the question on screen, at once.
+    void RecordMissedQuestion();
+
+    // The end of the pool: the last-question notice, then, when the rule
+    // holds for the panel's captions, the retry question. True when the user
+    // wants to retry the missed questions.
+    bool FinishPool(const QString& correctCaption, const QString& askedCaption, RetryRule rule);
+
+    Session& State() { return session_; }
+    Prompter& Messages() { return prompter_; }
+
+private:
+    Session& session_;
+    Prompter& prompter_;
+    RandomSource& random_;
+};
+
+} // namespace lumenary

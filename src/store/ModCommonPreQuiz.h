@@ -1,0 +1,44 @@
+#pragma once
+
+#include "FieldValue.h"
+
+#include <filesystem>
+#include <utility>
+#include <vector>
+#include <string>
+
+namespace lumenary {
+
+class Prompter;
+struct Session;
+
+inline constexpr char NoMatchText[] = "No words match your criteria.  Please try again.";
+inline constexpr char NoMatchTitle[] = "No Matching Words Found";
+
+// Opening the question database and preparing the pool of one quiz.
+class ModCommonPreQuiz {
+public:
+    ModCommonPreQuiz(Session& session, Prompter& prompter) : session_(session), prompter_(prompter) {}
+
+    // Opens the database file and keeps it in the session. Throws StoreError.
+    void OpenQuestionDatabase(const std::filesystem::path& file);
+
+    void PrepareQuiz();
+    void OpenQuestionTable();
+    void ApplyQuizFilter(); // throws FilterError
+    void PrepareQuestionPool();
+    void ResetPoolMarks();
+
+private:
+    // Writes marks into every pool record; a failure is told once and the
+    // preparation goes on.
+    void MarkPool(const std::vector<std::pair<std::string, FieldValue>>& marks);
+
+    Session& session_;
+    Prompter& prompter_;
+};
+
+// Tells the user, once per run, that results cannot be saved.
+void ReportMarkerWriteFailure(Session& session, Prompter& prompter, const std::string& reason);
+
+} // namespace lumenary

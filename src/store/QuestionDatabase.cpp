@@ -1,0 +1,162 @@
+#include "QuestionDatabase.h"
+
+#include "StoreError.h"
+
+#include <SQLiteCpp/Backup.h>
+#include <SQLiteCpp/Exception.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <unistd.h>
+
+namespace lumenary {
+
+namespace {
+
+std::string Quoted(const std::filesystem::path& file)
+{
+    return "\"" + file.string() + "\"";
+}
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// Writing needs the file and, for the journal, its folder. A file whose write
+// permissions are all off counts as read-only even for a user who could
+// override them.
+bool Writable(const std::filesystem::path& file)
+{
+    const auto folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    std::error_code error;
+    const auto permissions = std::filesystem::status(file, error).permissions();
+    const auto anyWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write
+                        | std::filesystem::perms::others_write;
+    return (permissions & anyWrite) != std::filesystem::perms::none && ::access(file.c_str(), W_OK) == 0
+        && ::access(folder.c_str(), W_OK) == 0;
+}
+
+void CheckReadableFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (!std::filesystem::exists(status))
+        throw StoreError("The question database " + Quoted(file) + " was not found.");
+    if (std::filesystem::is_directory(status))
+        throw StoreError("The question database " + Quoted(file) + " is a folder, not a database file.");
+    if (!std::ifstream(file, std::ios::binary))
+        throw StoreError("The question database " + Quoted(file) + " cannot be read: permission denied.");
+}
+
+} // namespace
+
+const std::vector<std::string>& QuestionFieldNames()
+{
+    static const std::vector<std::string> names{"ID",      "Module",  "Category", "Book",
+                                                "Chapter", "Theme",   "English",  "French",
+                                                "Hebrew",  "QuestionUsed", "Correct", "Chosen"};
+    return names;
+}
+
+std::string QuoteIdentifier(std::string_view name)
+{
+    std::string quoted = "\"";
+    for (const char c : name) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::path& file, Use use)
+{
+    CheckReadableFile(file);
+    const bool readOnly = use == Use::ReadOnly || !Writable(file);
+    std::unique_ptr<SQLite::Database> database;
+    try {
+        if (use == Use::ReadOnly) {
+            database = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READONLY);
+        } else if (readOnly) {
+            // Work on a copy in memory: quizzes mark their records as they go.
+            SQLite::Database onDisk(file.string(), SQLite::OPEN_READONLY);
+            database = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE);
+            SQLite::Backup(*database, onDisk).executeStep();
+        } else {
+            database = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READWRITE, 2000);
+        }
+        database->exec("SELECT count(*) FROM sqlite_master");
+    } catch (const SQLite::Exception& error) {
+        throw StoreError("The question database " + Quoted(file) + " is not a usable SQLite database ("
+                         + error.what() + ").");
+    }
+    std::shared_ptr<QuestionDatabase> opened(new QuestionDatabase(std::move(database), file, readOnly));
+    opened->CheckQuestionTable();
+    if (use == Use::ReadOnly)
+        return opened;
+    try {
+        opened->EnsureBlacklist();
+        if (!readOnly) {
+            // WAL with NORMAL sync: each marker commit survives the program being ended at once.
+            opened->Sql().exec("PRAGMA journal_mode=WAL");
+            opened->Sql().exec("PRAGMA synchronous=NORMAL");
+            opened->Sql().exec("PRAGMA wal_autocheckpoint=200");
+        }
+    } catch (const SQLite::Exception& error) {
+        throw StoreError("The question database " + Quoted(file) + " cannot be prepared for use (" + error.what()
+                         + ").");
+    }
+    return opened;
+}
+
+QuestionDatabase::QuestionDatabase(std::unique_ptr<SQLite::Database> database, std::filesystem::path path,
+                                   bool readOnly)
+    : database_(std::move(database)), path_(std::move(path)), readOnly_(readOnly)
+{
+}
+
+std::vector<std::string> QuestionDatabase::Columns(std::string_view table)
+{
+    SQLite::Statement query(*database_, "SELECT name FROM pragma_table_info(?)");
+    query.bind(1, std::string(table));
+    std::vector<std::string> names;
+    while (query.executeStep())
+        names.push_back(query.getColumn(0).getString());
+    return names;
+}
+
+SQLite::Statement& QuestionDatabase::Statement(const std::string& sql)
+{
+    auto found = statements_.find(sql);
+    if (found == statements_.end())
+        found = statements_.emplace(sql, std::make_unique<SQLite::Statement>(*database_, sql)).first;
+    found->second->reset();
+    found->second->clearBindings();
+    return *found->second;
+}
+
+void QuestionDatabase::CheckQuestionTable()
+{
+    const auto columns = Columns(kQuestionTableName);
+    if (columns.empty())
+        throw StoreError("The question database " + Quoted(path_) + " has no table \"" + std::string(kQuestionTableName)
+                         + "\".");
+    std::string missing;
+    for (const auto& field : QuestionFieldNames()) {
+        const bool present = std::ranges::any_of(columns, [&](const auto& column) { return SameName(column, field); });
+        if (!present)
+            missing += (missing.empty() ? "" : ", ") + field;
+    }
+    if (!missing.empty())
+        throw StoreError("The question table \"" + std::string(kQuestionTableName) + "\" in " + Quoted(path_)
+                         + " lacks the field(s) " + missing + ".");
+}
+
+void QuestionDatabase::EnsureBlacklist()
+{
+    database_->exec("CREATE TABLE IF NOT EXISTS " + QuoteIdentifier(kBlacklistTableName) + " (English TEXT, Hebrew TEXT)");
+}
+
+} // namespace lumenary

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumenary {
+
+inline constexpr std::string_view kQuestionDatabaseFileName = "lm50data.db";
+inline constexpr std::string_view kQuestionTableName = "lm40data";
+inline constexpr std::string_view kBlacklistTableName = "Blacklist";
+
+// The fields of the question table that the program reads and writes.
+const std::vector<std::string>& QuestionFieldNames();
+
+// The question database file. Opening it checks that it is an SQLite file with
+// the question table and every field; a file that cannot be written is copied
+// into memory, so quizzes still run and nothing is written to it.
+class QuestionDatabase {
+public:
+    enum class Use { ReadWrite, ReadOnly };
+
+    // Throws StoreError naming the file and what is wrong with it. ReadOnly
+    // reads the file in place and changes nothing in it.
+    static std::shared_ptr<QuestionDatabase> Open(const std::filesystem::path& file, Use use = Use::ReadWrite);
+
+    QuestionDatabase(const QuestionDatabase&) = delete;
+    QuestionDatabase& operator=(const QuestionDatabase&) = delete;
+
+    SQLite::Database& Sql() { return *database_; }
+    const std::filesystem::path& Path() const { return path_; }
+    bool ReadOnly() const { return readOnly_; }
+
+    // The column names of a table, in their declared order.
+    std::vector<std::string> Columns(std::string_view table);
+
+    // A prepared statement kept for reuse; reset before it is returned.
+    SQLite::Statement& Statement(const std::string& sql);
+
+private:
+    QuestionDatabase(std::unique_ptr<SQLite::Database> database, std::filesystem::path path, bool readOnly);
+    void CheckQuestionTable();
+    void EnsureBlacklist();
+
+    std::unique_ptr<SQLite::Database> database_;
+    std::filesystem::path path_;
+    bool readOnly_;
+    std::map<std::string, std::unique_ptr<SQLite::Statement>, std::less<>> statements_;
+};
+
+// Double-quotes an SQL identifier.
+std::string QuoteIdentifier(std::string_view name);
+
+} // namespace lumenary

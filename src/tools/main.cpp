@@ -1,0 +1,106 @@
+// lumenary-db: builds and queries Lumenary question databases.
+// Exit status: 0 on success, 2 on bad input (one line on stderr).
+
+#include "QuestionBank.h"
+
+#include "FieldValue.h"
+#include "QuestionDatabase.h"
+#include "RecordSet.h"
+#include "StoreError.h"
+
+#include <SQLiteCpp/Exception.h>
+
+#include <functional>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace lumenary;
+
+constexpr int ExitBadInput = 2;
+
+struct Command {
+    const char* usage;
+    const char* summary;
+    std::size_t argumentCount;
+    std::function<int(const std::vector<std::string>&)> run;
+};
+
+int Build(const std::vector<std::string>& arguments)
+{
+    const auto questions = ReadBankFolder(arguments[0]);
+    WriteQuestionDatabase(questions, arguments[1]);
+    std::cout << "Wrote " << questions.size() << " questions to " << arguments[1] << "\n";
+    return 0;
+}
+
+// Lists what a filter selects, through the same record set a quiz pool uses.
+int Select(const std::vector<std::string>& arguments)
+{
+    const auto database = QuestionDatabase::Open(arguments[0], QuestionDatabase::Use::ReadOnly);
+    auto pool = RecordSet::OpenTable(database, std::string(kQuestionTableName)).Filtered(arguments[1]);
+    for (pool.MoveFirst(); !pool.AtEnd(); pool.MoveNext())
+        std::cout << FieldText(pool.Field("ID")) << "\t" << FieldText(pool.Field("Module")) << "\n";
+    return 0;
+}
+
+const std::map<std::string, Command>& Commands()
+{
+    static const std::map<std::string, Command> commands{
+        {"build",
+         {"build CSV_DIR OUT_DB",
+          "Compiles every .csv file of CSV_DIR into the question database OUT_DB, with all markers reset.", 2,
+          Build}},
+        {"select",
+         {"select DB FILTER", "Prints the ID and Module of every question FILTER selects in DB, in stored order.", 2,
+          Select}},
+    };
+    return commands;
+}
+
+void PrintUsage(std::ostream& out)
+{
+    out << "Usage: lumenary-db COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (const auto& [name, command] : Commands())
+        out << "  " << command.usage << "\n      " << command.summary << "\n";
+    out << "\n'lumenary-db COMMAND --help' describes one command.\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty() || words[0] == "--help" || words[0] == "-h") {
+        PrintUsage(words.empty() ? std::cerr : std::cout);
+        return words.empty() ? ExitBadInput : 0;
+    }
+    const auto found = Commands().find(words[0]);
+    if (found == Commands().end()) {
+        std::cerr << "lumenary-db: unknown command \"" << words[0] << "\" (try --help)\n";
+        return ExitBadInput;
+    }
+    const Command& command = found->second;
+    const std::vector<std::string> arguments(words.begin() + 1, words.end());
+    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        std::cout << "Usage: lumenary-db " << command.usage << "\n" << command.summary << "\n";
+        return 0;
+    }
+    if (arguments.size() != command.argumentCount) {
+        std::cerr << "lumenary-db: usage: lumenary-db " << command.usage << "\n";
+        return ExitBadInput;
+    }
+    try {
+        return command.run(arguments);
+    } catch (const BankError& error) {
+        std::cerr << "lumenary-db: " << error.what() << "\n";
+    } catch (const StoreError& error) {
+        std::cerr << "lumenary-db: " << error.what() << "\n";
+    } catch (const SQLite::Exception& error) {
+        std::cerr << "lumenary-db: database error: " << error.what() << "\n";
+    }
+    return ExitBadInput;
+}

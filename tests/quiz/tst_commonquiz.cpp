@@ -1,0 +1,249 @@
+// The services every quiz shares: the draw (no repeats, fair, always ends),
+// the missed mark in the file, the progress texts and the end of the pool.
+
+#include "ModCommonPreQuiz.h"
+#include "ModCommonQuiz.h"
+#include "ProgressPanel.h"
+#include "ProgressText.h"
+#include "Session.h"
+#include "TestBank.h"
+
+#include <QLabel>
+#include <QtTest>
+
+#include <random>
+#include <set>
+#include <sys/stat.h>
+
+using namespace lumenary;
+using lumenary::test::Question;
+
+namespace {
+
+// A fair generator with a fixed seed, so the statistical test is repeatable.
+class SeededRandom final : public RandomSource {
+public:
+    void Reseed() override {}
+    double Next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+
+private:
+    std::mt19937 engine_{20261206};
+};
+
+std::vector<BankQuestion> Kings(int count)
+{
+    std::vector<BankQuestion> questions;
+    for (int i = 1; i <= count; ++i)
+        questions.push_back(Question(i, "Kings"));
+    return questions;
+}
+
+struct Quiz {
+    explicit Quiz(int count, RandomSource& random) : bank(Kings(count)), common(session, prompter, random)
+    {
+        preQuiz.OpenQuestionDatabase(bank.Path());
+        session.QuizFilter = "Module = 'Kings'";
+        preQuiz.PrepareQuiz();
+    }
+    std::int64_t DrawId()
+    {
+        common.DrawRandomQuestion();
+        return FieldNumber(session.QuizRecordset->Field("ID"));
+    }
+
+    test::TemporaryBank bank;
+    Session session;
+    test::RecordingPrompter prompter;
+    ModCommonPreQuiz preQuiz{session, prompter};
+    ModCommonQuiz common;
+};
+
+} // namespace
+
+class TestCommonQuiz : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawsEveryQuestionOnce()
+    {
+        SeededRandom random;
+        Quiz quiz(40, random);
+        std::set<std::int64_t> drawn;
+        while (quiz.session.QuestionsAsked != quiz.session.QuestionCount) {
+            const auto id = quiz.DrawId();
+            QVERIFY2(drawn.insert(id).second, "a question was drawn twice");
+            QCOMPARE(quiz.bank.Number("SELECT QuestionUsed FROM lm40data WHERE ID = " + std::to_string(id)), 1);
+        }
+        QCOMPARE(drawn.size(), std::size_t{40});
+        QCOMPARE(quiz.session.QuestionsRemaining, 0);
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE QuestionUsed = 0"), 0);
+    }
+
+    // Over many quizzes each question appears at each turn equally often.
+    void drawIsFair()
+    {
+        constexpr int size = 5;
+        constexpr int quizzes = 1000;
+        SeededRandom random;
+        Quiz quiz(size, random);
+        std::array<std::array<int, size>, size> seen{};
+        for (int round = 0; round < quizzes; ++round) {
+            quiz.session.ResetQuizCounters();
+            for (int turn = 0; turn < size; ++turn)
+                ++seen[static_cast<std::size_t>(quiz.DrawId() - 1)][static_cast<std::size_t>(turn)];
+        }
+        double chiSquare = 0;
+        constexpr double expected = double(quizzes) / size;
+        for (const auto& row : seen)
+            for (const int count : row)
+                chiSquare += (count - expected) * (count - expected) / expected;
+        // 16 degrees of freedom: a fair draw exceeds 39.25 once in a thousand.
+        QVERIFY2(chiSquare < 39.25, qPrintable(QString::number(chiSquare)));
+    }
+
+    void drawEndsOnAReadOnlyFile()
+    {
+        SeededRandom random;
+        test::TemporaryBank bank(Kings(12));
+        bank.Execute("UPDATE lm40data SET QuestionUsed = 1");
+        ::chmod(bank.Path().c_str(), 0444);
+        Session session;
+        test::RecordingPrompter prompter;
+        ModCommonPreQuiz preQuiz(session, prompter);
+        ModCommonQuiz common(session, prompter, random);
+        preQuiz.OpenQuestionDatabase(bank.Path());
+        session.QuizFilter = "Module = 'Kings'";
+        preQuiz.PrepareQuiz();
+        std::set<std::int64_t> drawn;
+        while (session.QuestionsAsked != session.QuestionCount) {
+            common.DrawRandomQuestion();
+            drawn.insert(FieldNumber(session.QuizRecordset->Field("ID")));
+        }
+        QCOMPARE(drawn.size(), std::size_t{12});
+        QCOMPARE(prompter.messages.size(), std::size_t{1}); // told once, at opening
+    }
+
+    void clockReseedKeepsNumbersIndependent()
+    {
+        ClockRandomSource random;
+        std::set<double> numbers;
+        for (int i = 0; i < 1000; ++i) {
+            random.Reseed();
+            const double number = random.Next();
+            QVERIFY(number >= 0.0 && number < 1.0);
+            numbers.insert(number);
+        }
+        QVERIFY2(numbers.size() > 990, "reseeding within one clock tick repeats numbers");
+    }
+
+    void missedMarkIsInTheFileAtOnce()
+    {
+        SeededRandom random;
+        Quiz quiz(6, random);
+        quiz.session.CurrentQuestionID = quiz.DrawId();
+        quiz.common.RecordMissedQuestion();
+        const auto missed = quiz.session.CurrentQuestionID;
+        quiz.session.CurrentQuestionID = quiz.DrawId();
+        quiz.common.RecordMissedQuestion();
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 2);
+        QCOMPARE(quiz.bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(missed)), 0);
+    }
+
+    void countsCorrectAnswers()
+    {
+        SeededRandom random;
+        Quiz quiz(3, random);
+        quiz.session.AnswerCorrect = true;
+        quiz.common.CountCorrectAnswer();
+        quiz.session.AnswerCorrect = false;
+        quiz.common.CountCorrectAnswer();
+        QCOMPARE(quiz.session.QuestionsCorrect, 1);
+    }
+
+    void progressTexts_data()
+    {
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("start") << StartText(25) << "Questions Remaining 25";
+        QTest::newRow("remaining") << RemainingText(24) << "Questions Remaining:   24";
+        QTest::newRow("remaining zero") << RemainingText(0) << "Questions Remaining:   0";
+        QTest::newRow("signed negative") << SignedForm(-3) << "-3";
+        QTest::newRow("three of four") << PercentageText(3, 4) << "75.00";
+        QTest::newRow("two of three") << PercentageText(2, 3) << "66.67";
+        QTest::newRow("none of one") << PercentageText(0, 1) << "0.00";
+        QTest::newRow("all") << PercentageText(7, 7) << "100.00";
+        QTest::newRow("half rounds up") << PercentageText(1, 32) << "3.13";
+        QTest::newRow("twenty-four of twenty-five") << PercentageText(24, 25) << "96.00";
+    }
+
+    void progressTexts()
+    {
+        QFETCH(QString, actual);
+        QFETCH(QString, expected);
+        QCOMPARE(actual, expected);
+    }
+
+    void panelShowsTheCounters()
+    {
+        ProgressPanel panel;
+        Session session;
+        panel.ShowStart(25);
+        const auto* remaining = panel.findChild<QLabel*>("LblQsRemaining");
+        QCOMPARE(remaining->text(), QString("Questions Remaining 25"));
+        session.QuestionsAsked = 1;
+        session.QuestionsCorrect = 1;
+        session.QuestionsRemaining = 24;
+        panel.ShowProgress(session);
+        QCOMPARE(remaining->text(), QString("Questions Remaining:   24"));
+        QCOMPARE(panel.findChild<QLabel*>("LblQsCorrect")->text(), QString(" 1"));
+        QCOMPARE(panel.findChild<QLabel*>("LblQsAsked")->text(), QString(" 1"));
+        QCOMPARE(panel.findChild<QLabel*>("LblPercentage")->text(), QString("100.00"));
+        QCOMPARE(panel.title(), QString("Progress Report"));
+        panel.ClearValues();
+        QCOMPARE(panel.CorrectCaption(), QString());
+        QCOMPARE(panel.findChild<QLabel*>("LblPercentage")->text(), QString());
+    }
+
+    void endOfPool_data()
+    {
+        QTest::addColumn<QString>("correct");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<bool>("sixOrMore");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asksRetry");
+        QTest::addColumn<bool>("retries");
+        QTest::newRow("nothing missed") << " 4" << " 4" << false << true << false << false;
+        QTest::newRow("one missed, yes") << " 3" << " 4" << false << true << true << true;
+        QTest::newRow("one missed, no") << " 3" << " 4" << false << false << true << false;
+        QTest::newRow("five missed, threshold") << " 5" << " 10" << true << true << false << false;
+        QTest::newRow("six missed, threshold") << " 4" << " 10" << true << true << true << true;
+    }
+
+    void endOfPool()
+    {
+        QFETCH(QString, correct);
+        QFETCH(QString, asked);
+        QFETCH(bool, sixOrMore);
+        QFETCH(bool, answer);
+        QFETCH(bool, asksRetry);
+        QFETCH(bool, retries);
+        SeededRandom random;
+        Session session;
+        test::RecordingPrompter prompter;
+        prompter.answers.push_back(answer);
+        ModCommonQuiz common(session, prompter, random);
+        QCOMPARE(common.FinishPool(correct, asked, sixOrMore ? RetryRule::SixOrMoreMisses : RetryRule::AnyMiss),
+                 retries);
+        QCOMPARE(prompter.messages.size(), std::size_t(asksRetry ? 2 : 1));
+        QCOMPARE(prompter.messages[0].text, std::string("This was the last question."));
+        QCOMPARE(prompter.messages[0].title, std::string("Last Question"));
+        if (asksRetry) {
+            QVERIFY(prompter.messages[1].question);
+            QCOMPARE(prompter.messages[1].text, std::string("Would you like to retry the questions you missed?"));
+            QCOMPARE(prompter.messages[1].title, std::string("Retry Missed Questions?"));
+        }
+    }
+};
+
+QTEST_MAIN(TestCommonQuiz)
+#include "tst_commonquiz.moc"

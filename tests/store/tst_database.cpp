@@ -1,0 +1,108 @@
+// Opening the question database: what is accepted, what is refused and with
+// which message, and that nothing is created or changed in a refused file.
+
+#include "QuestionDatabase.h"
+#include "RecordSet.h"
+#include "StoreError.h"
+#include "TestBank.h"
+
+#include <SQLiteCpp/Database.h>
+
+#include <QtTest>
+
+#include <fstream>
+#include <sys/stat.h>
+
+using namespace lumenary;
+using lumenary::test::Question;
+
+class TestDatabase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void refusesWithAClearMessage_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("missing") << "missing" << "was not found";
+        QTest::newRow("folder") << "folder" << "is a folder";
+        QTest::newRow("not sqlite") << "garbage" << "is not a usable SQLite database";
+        QTest::newRow("no question table") << "no table" << "has no table \"lm40data\"";
+        QTest::newRow("missing fields") << "no fields" << "lacks the field(s) Chapter, Chosen";
+    }
+
+    void refusesWithAClearMessage()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        const std::filesystem::path file = folder.filePath("lm50data.db").toStdString();
+        if (setup == "folder")
+            std::filesystem::create_directory(file);
+        if (setup == "garbage")
+            std::ofstream(file) << "This is not a database, only a text file that happens to be here.\n";
+        if (setup == "no table")
+            SQLite::Database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec("CREATE TABLE other (x)");
+        if (setup == "no fields")
+            SQLite::Database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+                .exec("CREATE TABLE lm40data (ID, Module, Category, Book, Theme, English, French, Hebrew,"
+                      " QuestionUsed, Correct)");
+        const auto before = std::filesystem::exists(file) && !std::filesystem::is_directory(file)
+                                ? std::filesystem::file_size(file) : 0;
+        try {
+            QuestionDatabase::Open(file);
+            QFAIL("the file was accepted");
+        } catch (const StoreError& error) {
+            const QString message = QString::fromStdString(error.what());
+            QVERIFY2(message.contains(expected), error.what());
+            QVERIFY2(message.contains(QString::fromStdString(file.string())), error.what());
+        }
+        QCOMPARE(std::filesystem::exists(file), setup != "missing");
+        if (setup != "missing" && setup != "folder")
+            QCOMPARE(std::filesystem::file_size(file), before);
+    }
+
+    void opensThroughADoubledSeparator()
+    {
+        const test::TemporaryBank bank({Question(1, "Kings")});
+        const auto doubled = bank.Folder().string() + "//" + "lm50data.db";
+        const auto database = QuestionDatabase::Open(doubled);
+        QCOMPARE(RecordSet::OpenTable(database, "lm40data").RecordCount(), std::size_t{1});
+    }
+
+    void createsMissingBlacklist()
+    {
+        const test::TemporaryBank bank({Question(1, "Kings")});
+        bank.Execute("DROP TABLE Blacklist");
+        QuestionDatabase::Open(bank.Path());
+        QCOMPARE(bank.Number("SELECT count(*) FROM sqlite_master WHERE name = 'Blacklist'"), 1);
+    }
+
+    void readOnlyFileIsWorkedOnInMemory()
+    {
+        const test::TemporaryBank bank({Question(1, "Kings"), Question(2, "Kings")});
+        ::chmod(bank.Path().c_str(), 0444);
+        const auto database = QuestionDatabase::Open(bank.Path());
+        QVERIFY(database->ReadOnly());
+        auto table = RecordSet::OpenTable(database, "lm40data");
+        table.MoveFirst();
+        table.Edit();
+        table.SetField("Correct", std::int64_t{0});
+        table.Update();
+        QCOMPARE(FieldNumber(table.Field("Correct")), 0);
+        QCOMPARE(bank.Number("SELECT Correct FROM lm40data WHERE ID = 1"), 1);
+    }
+
+    void readOnlyUseChangesNothing()
+    {
+        const test::TemporaryBank bank({Question(1, "Kings")});
+        bank.Execute("DROP TABLE Blacklist");
+        const auto database = QuestionDatabase::Open(bank.Path(), QuestionDatabase::Use::ReadOnly);
+        QCOMPARE(RecordSet::OpenTable(database, "lm40data").RecordCount(), std::size_t{1});
+        QCOMPARE(bank.Number("SELECT count(*) FROM sqlite_master WHERE name = 'Blacklist'"), 0);
+        QVERIFY(!std::filesystem::exists(bank.Folder() / "lm50data.db-wal"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDatabase)
+#include "tst_database.moc"

@@ -1,0 +1,119 @@
+// The quiz filter: every shape the selection windows build, how it evaluates
+// on a real database, and the texts it refuses.
+
+#include "FilterSql.h"
+#include "QuestionDatabase.h"
+#include "RecordSet.h"
+#include "StoreError.h"
+#include "TestBank.h"
+
+#include <QtTest>
+
+using namespace lumenary;
+using lumenary::test::Question;
+
+class TestFilter : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TemporaryBank> bank_;
+
+    QList<qint64> Selected(const QString& filter)
+    {
+        const auto database = QuestionDatabase::Open(bank_->Path());
+        auto pool = RecordSet::OpenTable(database, "lm40data").Filtered(filter.toStdString());
+        QList<qint64> ids;
+        for (pool.MoveFirst(); !pool.AtEnd(); pool.MoveNext())
+            ids.append(FieldNumber(pool.Field("ID")));
+        return ids;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        bank_ = std::make_unique<test::TemporaryBank>(std::vector<BankQuestion>{
+            Question(1, "Kings"), Question(2, "Kings"), Question(3, "Kings"),
+            Question(4, "OT Chapter Content: Detailed", {}, "Genesis"),
+            Question(5, "OT Chapter Content: Detailed", {}, "Exodus"),
+            Question(6, "OT Chapter Content: Detailed", {}, "GENESIS"),
+            Question(7, "NTI", 1), Question(8, "NTI", 2), Question(9, "NTI", 3),
+            Question(10, "Hebrew", 1, {}, "qal"), Question(11, "Hebrew", 1, {}, "na"),
+            Question(12, "Hebrew", 1, {}, {}), Question(13, "Hebrew", 2, {}, "pual"),
+            Question(14, "Hebrew", 7, {}, "Hophal"), Question(15, "KINGS")});
+        bank_->Execute("UPDATE lm40data SET Correct = 0 WHERE ID IN (3, 8)");
+    }
+
+    void evaluates_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QList<qint64>>("ids");
+        using Ids = QList<qint64>;
+        QTest::newRow("module alone, any case") << "Module = 'Kings'" << Ids{1, 2, 3, 15};
+        QTest::newRow("missed clause") << "Module = 'Kings'and Correct=0" << Ids{3};
+        QTest::newRow("missed clause twice") << "Module = 'Kings'and Correct=0and Correct=0" << Ids{3};
+        QTest::newRow("book ignores case")
+            << "Module = 'OT Chapter Content: Detailed'and (Book = 'genesis')" << Ids{4, 6};
+        QTest::newRow("category group") << "Module = 'NTI'and (Category= 1 or Category= 3)" << Ids{7, 9};
+        QTest::newRow("group then missed") << "Module = 'NTI'and (Category= 1 or Category= 2)and Correct=0" << Ids{8};
+        QTest::newRow("not in skips null theme")
+            << "Module = 'Hebrew'and (Category= 1) and (Theme Not In ('qal'))" << Ids{11};
+        QTest::newRow("not in list ignores case")
+            << "Module = 'Hebrew'and (Category= 1 or Category= 2 or Category= 7) and (Theme Not In ('pual','hophal'))"
+            << Ids{10, 11};
+        QTest::newRow("and binds tighter than or") << "Category= 1 or Module = 'Kings' and Category= 9" << Ids{7, 10, 11, 12};
+        QTest::newRow("parentheses override") << "(Module = 'NTI' or Module = 'Kings') and Correct = 1" << Ids{1, 2, 7, 9, 15};
+        QTest::newRow("keywords in capitals") << "Module = 'NTI' AND (Category= 1 OR Category= 2)" << Ids{7, 8};
+        QTest::newRow("no optional space") << "Module='NTI'and(Category=1or Category=2)" << Ids{7, 8};
+        QTest::newRow("field names ignore case") << "module = 'NTI'and (CATEGORY= 2)" << Ids{8};
+        QTest::newRow("doubled quote in text") << "Module = 'O''Brien'" << Ids{};
+        QTest::newRow("matches nothing") << "Module = 'Nothing'" << Ids{};
+        QTest::newRow("by id") << "ID = 5" << Ids{5};
+    }
+
+    void evaluates()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QList<qint64>, ids);
+        QCOMPARE(Selected(filter), ids);
+    }
+
+    void refuses_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("open quote") << "Module = 'Kings";
+        QTest::newRow("bare word value") << "Module = Kings";
+        QTest::newRow("dangling and") << "Module = 'Kings' and";
+        QTest::newRow("no operator") << "Module 'Kings'";
+        QTest::newRow("unknown field") << "Colour = 'red'";
+        QTest::newRow("statement smuggled in") << "Module = 'Kings'; DROP TABLE lm40data";
+        QTest::newRow("open parenthesis") << "(Module = 'Kings'";
+        QTest::newRow("not without in") << "Theme Not ('qal')";
+        QTest::newRow("empty") << "";
+        QTest::newRow("number too large") << "ID = 99999999999999999999";
+    }
+
+    void refuses()
+    {
+        QFETCH(QString, filter);
+        try {
+            Selected(filter);
+            QFAIL("the filter was accepted");
+        } catch (const FilterError& error) {
+            QVERIFY2(QString::fromStdString(error.what()).contains(QLatin1Char('"') + filter + QLatin1Char('"')),
+                     error.what());
+        }
+        QCOMPARE(bank_->Number("SELECT count(*) FROM lm40data"), 15);
+    }
+
+    void valuesNeverReachSqlText()
+    {
+        const std::string filter = "Module = 'x'' OR 1=1 --'and (Theme Not In ('a'))";
+        const auto condition = CompileFilter(ParseFilter(filter), QuestionFieldNames(), filter);
+        QVERIFY(condition.sql.find("OR 1=1") == std::string::npos);
+        QCOMPARE(condition.parameters.size(), std::size_t{2});
+        QCOMPARE(Selected(QString::fromStdString(filter)), QList<qint64>{});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFilter)
+#include "tst_filter.moc"

@@ -1,0 +1,126 @@
+// Record-set operations over a real file: moves, counts, the no-current-record
+// failures, writes that reach the file at once, clones, find, add and delete.
+
+#include "QuestionDatabase.h"
+#include "RecordSet.h"
+#include "StoreError.h"
+#include "TestBank.h"
+
+#include <QtTest>
+
+using namespace lumenary;
+using lumenary::test::Question;
+
+class TestRecordSet : public QObject {
+    Q_OBJECT
+
+private:
+    static std::vector<BankQuestion> ThreeKingsAndOther()
+    {
+        return {Question(30, "Kings"), Question(10, "Kings"), Question(20, "Kings"), Question(5, "NTI", 1)};
+    }
+
+private slots:
+    void movesInStoredOrder()
+    {
+        const test::TemporaryBank bank(ThreeKingsAndOther());
+        auto pool = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data").Filtered("Module = 'Kings'");
+        QCOMPARE(pool.RecordCount(), std::size_t{3});
+        pool.MoveFirst();
+        QCOMPARE(FieldNumber(pool.Field("ID")), 10);
+        pool.MoveNext();
+        QCOMPARE(FieldNumber(pool.Field("id")), 20);
+        pool.MoveFirst();
+        pool.Move(2);
+        QCOMPARE(FieldNumber(pool.Field("ID")), 30);
+        pool.MoveFirst();
+        pool.Move(0);
+        QCOMPARE(FieldNumber(pool.Field("ID")), 10);
+        pool.MoveLast();
+        QCOMPARE(FieldNumber(pool.Field("ID")), 30);
+        pool.MoveNext();
+        QVERIFY(pool.AtEnd());
+        QVERIFY_THROWS_EXCEPTION(NoCurrentRecord, pool.Field("ID"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, (pool.MoveFirst(), pool.Field("Colour")));
+    }
+
+    void emptySetHasNoCurrentRecord()
+    {
+        const test::TemporaryBank bank(ThreeKingsAndOther());
+        auto pool = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data").Filtered("Module = 'Popes'");
+        QCOMPARE(pool.RecordCount(), std::size_t{0});
+        QVERIFY_THROWS_EXCEPTION(NoCurrentRecord, pool.MoveLast());
+        QVERIFY_THROWS_EXCEPTION(NoCurrentRecord, pool.Field("ID"));
+        QVERIFY_THROWS_EXCEPTION(NoCurrentRecord, pool.Edit());
+    }
+
+    void nullFieldReadsAsNull()
+    {
+        const test::TemporaryBank bank({Question(1, "Kings")});
+        auto table = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data");
+        table.MoveFirst();
+        QVERIFY(IsNull(table.Field("French")));
+        QCOMPARE(FieldText(table.Field("French")), std::string());
+    }
+
+    void updateReachesTheFileAndClones()
+    {
+        const test::TemporaryBank bank(ThreeKingsAndOther());
+        auto pool = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data").Filtered("Module = 'Kings'");
+        auto clone = pool.Clone();
+        pool.MoveFirst();
+        pool.MoveNext();
+        pool.Edit();
+        pool.SetField("Correct", std::int64_t{0});
+        pool.SetField("English", std::string("Changed"));
+        pool.Update();
+        QCOMPARE(bank.Number("SELECT Correct FROM lm40data WHERE ID = 20"), 0);
+        QCOMPARE(bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
+        clone.MoveFirst();
+        QCOMPARE(FieldNumber(clone.Field("ID")), 10);
+        clone.MoveNext();
+        QCOMPARE(FieldText(clone.Field("English")), std::string("Changed"));
+        QCOMPARE(FieldNumber(pool.Field("ID")), 20);
+    }
+
+    void writingNeedsEdit()
+    {
+        const test::TemporaryBank bank({Question(1, "Kings")});
+        auto table = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data");
+        table.MoveFirst();
+        QVERIFY_THROWS_EXCEPTION(StoreError, table.SetField("Correct", std::int64_t{0}));
+        QVERIFY_THROWS_EXCEPTION(StoreError, table.Update());
+    }
+
+    void findFirstById()
+    {
+        const test::TemporaryBank bank(ThreeKingsAndOther());
+        auto pool = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data").Filtered("Module = 'Kings'");
+        QVERIFY(pool.FindFirst("ID = 30"));
+        QCOMPARE(pool.Position(), std::size_t{2});
+        QVERIFY(!pool.FindFirst("ID = 5")); // in the table, not in this set
+        QCOMPARE(pool.Position(), std::size_t{2});
+    }
+
+    void addNewAndDelete()
+    {
+        const test::TemporaryBank bank({Question(1, "Kings")});
+        auto blacklist = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "Blacklist");
+        QCOMPARE(blacklist.RecordCount(), std::size_t{0});
+        for (const char* answer : {"Asa", "Abijah"}) {
+            blacklist.AddNew();
+            blacklist.SetField("English", std::string(answer));
+            blacklist.Update();
+        }
+        QCOMPARE(blacklist.RecordCount(), std::size_t{2});
+        QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist"), 2);
+        blacklist.MoveFirst();
+        blacklist.Delete();
+        QCOMPARE(blacklist.RecordCount(), std::size_t{1});
+        QCOMPARE(FieldText(blacklist.Field("English")), std::string("Abijah"));
+        QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist WHERE English = 'Asa'"), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordSet)
+#include "tst_recordset.moc"

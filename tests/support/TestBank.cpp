@@ -1,0 +1,63 @@
+#include "TestBank.h"
+
+#include <SQLiteCpp/Database.h>
+
+#include <QtTest>
+
+namespace lumenary::test {
+
+BankQuestion Question(std::int64_t id, const std::string& module, std::optional<std::int64_t> category,
+                      std::optional<std::string> book, std::optional<std::string> theme)
+{
+    BankQuestion question;
+    question.id = id;
+    question.module = module;
+    question.category = category;
+    question.book = std::move(book);
+    question.theme = std::move(theme);
+    question.english = "Prompt " + std::to_string(id);
+    question.hebrew = "Answer " + std::to_string(id);
+    return question;
+}
+
+TemporaryBank::TemporaryBank(const std::vector<BankQuestion>& questions)
+    : path_(std::filesystem::path(folder_.path().toStdString()) / "lm50data.db")
+{
+    WriteQuestionDatabase(questions, path_);
+}
+
+void TemporaryBank::Execute(const std::string& sql) const
+{
+    SQLite::Database database(path_.string(), SQLite::OPEN_READWRITE);
+    database.exec(sql);
+}
+
+long long TemporaryBank::Number(const std::string& sql) const
+{
+    SQLite::Database database(path_.string(), SQLite::OPEN_READONLY);
+    return database.execAndGet(sql).getInt64();
+}
+
+void RecordingPrompter::Information(const std::string& text, const std::string& title)
+{
+    messages.push_back({text, title, false});
+}
+
+bool RecordingPrompter::Question(const std::string& text, const std::string& title)
+{
+    messages.push_back({text, title, true});
+    if (answers.empty())
+        return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+double ScriptedRandom::Next()
+{
+    const double number = numbers_.at(std::min(next_, numbers_.size() - 1));
+    ++next_;
+    return number;
+}
+
+} // namespace lumenary::test

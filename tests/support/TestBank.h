@@ -1,0 +1,70 @@
+#pragma once
+
+// Shared pieces of the tests: a real question database in a temporary
+// folder, a prompter that records and answers, a scripted random source.
+
+#include "Prompter.h"
+#include "QuestionBank.h"
+#include "RandomSource.h"
+
+#include <QTemporaryDir>
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lumenary::test {
+
+// A question with the fields a test cares about; the rest stay null.
+BankQuestion Question(std::int64_t id, const std::string& module, std::optional<std::int64_t> category = {},
+                      std::optional<std::string> book = {}, std::optional<std::string> theme = {});
+
+// A question database file in its own temporary folder.
+class TemporaryBank {
+public:
+    explicit TemporaryBank(const std::vector<BankQuestion>& questions);
+    std::filesystem::path Path() const { return path_; }
+    std::filesystem::path Folder() const { return path_.parent_path(); }
+
+    // Runs SQL on the file through a connection of its own.
+    void Execute(const std::string& sql) const;
+    // One whole-number value read through a connection of its own.
+    long long Number(const std::string& sql) const;
+
+private:
+    QTemporaryDir folder_;
+    std::filesystem::path path_;
+};
+
+struct Message {
+    std::string text;
+    std::string title;
+    bool question = false;
+};
+
+class RecordingPrompter final : public Prompter {
+public:
+    void Information(const std::string& text, const std::string& title) override;
+    bool Question(const std::string& text, const std::string& title) override;
+
+    std::vector<Message> messages;
+    std::deque<bool> answers; // for questions, in order; No once they run out
+};
+
+// Gives the numbers it was handed, in order, then repeats the last one.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<double> numbers) : numbers_(std::move(numbers)) {}
+    void Reseed() override { ++reseeds; }
+    double Next() override;
+
+    int reseeds = 0;
+
+private:
+    std::vector<double> numbers_;
+    std::size_t next_ = 0;
+};
+
+} // namespace lumenary::test
