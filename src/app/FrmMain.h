@@ -1,0 +1,65 @@
+#pragma once
+
+#include "LumenaryWindow.h"
+#include "ModFlashcard.h"
+#include "QuizContext.h"
+#include "QuizHost.h"
+
+#include <filesystem>
+#include <functional>
+
+class QMenu;
+
+namespace lumenary {
+
+class ModCommonPreQuiz;
+
+// What the main window is made with: the program's shared services.
+struct MainWindowServices {
+    Session& session;
+    Prompter& prompter;
+    ModCommonPreQuiz& preQuiz;
+    ModCommonQuiz& common;
+    ModLanguages& languages;
+    WindowRegistry& windows;
+    std::filesystem::path databaseFile;
+    std::function<void()> endProgram; // leaves the event loop
+};
+
+// The main window: the portrait, the menus that lead to every subject, and
+// the launch of every quiz and missed-question review.
+class FrmMain : public LumenaryWindow, public QuizHost {
+    Q_OBJECT
+public:
+    // Opens the question database before the window is first shown;
+    // throws StoreError when it cannot be opened.
+    explicit FrmMain(MainWindowServices services);
+
+    QString QuizType;
+
+    void SetQuizType(const QString& quizType) override { QuizType = quizType; }
+    void QuizSelected() override;
+    void BeginQuiz() override;
+    void MissedQuestionsFlashcard() override;
+
+    void ShowMainWindow() override;
+    void EndProgram() override;
+
+protected:
+    // The close box unloads only the main window; the program ends when no
+    // other window is left open.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void BuildMenus();
+    void RegisterWindows();
+    void EndIfNothingIsOpen();
+
+    MainWindowServices services_;
+    QuizContext context_;
+    ModFlashcard flashcard_;
+    bool closedByUser_ = false;
+};
+
+} // namespace lumenary

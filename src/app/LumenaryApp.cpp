@@ -1,0 +1,33 @@
+#include "LumenaryApp.h"
+
+#include "FrmMain.h"
+#include "Prompter.h"
+#include "StoreError.h"
+
+namespace lumenary {
+
+LumenaryApp::LumenaryApp(Prompter& prompter, RandomSource& random, std::function<void()> endProgram)
+    : prompter_(prompter),
+      preQuiz_(session_, prompter),
+      common_(session_, prompter, random),
+      languages_(session_),
+      endProgram_(std::move(endProgram))
+{
+}
+
+LumenaryApp::~LumenaryApp() = default;
+
+bool LumenaryApp::Start(const std::filesystem::path& databaseFile)
+{
+    try {
+        main_ = std::make_unique<FrmMain>(MainWindowServices{session_, prompter_, preQuiz_, common_, languages_,
+                                                             windows_, databaseFile, endProgram_});
+    } catch (const StoreError& error) {
+        prompter_.Information(error.what(), "Lumenary");
+        return false;
+    }
+    main_->show();
+    return true;
+}
+
+} // namespace lumenary

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+#include <string>
+
+namespace lumenary {
+
+// Makes the fonts built into the program known to Qt. Call once, after the
+// application object exists.
+void RegisterBundledFonts();
+
+// The real font for one of the program's font roles: "bwgrkl" is the
+// bundled Gentium Plus (Greek), "SIL Ezra" the bundled Ezra SIL (Hebrew),
+// "MS Sans Serif" the system's sans-serif; any other name is used as it is.
+QFont ResolveFont(const std::string& role, int pointSize, bool bold = false);
+
+} // namespace lumenary

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+
+namespace lumenary {
+
+// The base of every Lumenary window: its object name and title, and a
+// default button that Enter presses (Qt does that by itself only in dialogs).
+class LumenaryWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    LumenaryWindow(const QString& objectName, const QString& title, QWidget* parent = nullptr);
+
+    // The button Enter presses, drawn as the default; nullptr for none.
+    void SetDefaultButton(QPushButton* button);
+    QPushButton* DefaultButton() const { return defaultButton_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    // Escape; nothing by default.
+    virtual void EscapePressed() {}
+
+private:
+    QPointer<QPushButton> defaultButton_;
+};
+
+} // namespace lumenary

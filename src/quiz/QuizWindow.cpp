@@ -1,0 +1,138 @@
+#include "QuizWindow.h"
+
+#include "PictureWidget.h"
+#include "ProgressPanel.h"
+#include "QuizContext.h"
+#include "QuizHost.h"
+#include "WindowRegistry.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace lumenary {
+
+namespace {
+
+constexpr char Background[] = "#1c2b4a";
+constexpr char White[] = "#ffffff";
+constexpr char Yellow[] = "#ffd84d";
+
+QFont PointFont(const QString& family, double points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+QLabel* MakeQuizLabel(const char* objectName, const QString& colour, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(objectName));
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QuizWindow::QuizWindow(const QuizWindowDesign& design, QuizContext& context)
+    : LumenaryWindow(design.objectName, QStringLiteral("Lumenary")), context_(context)
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("QuizArea"));
+    central->setStyleSheet(QStringLiteral("#QuizArea { background: %1; }").arg(Background));
+    setCentralWidget(central);
+
+    auto* title = MakeQuizLabel("LblTitle", Yellow, central);
+    title->setText(design.heading);
+    title->setFont(PointFont(QStringLiteral("Arial"), 15.75, true));
+    subTitle_ = MakeQuizLabel("LblSubTitle", White, central);
+    subTitle_->setFont(PointFont(subTitle_->font().family(), 12, true));
+    theme_ = MakeQuizLabel("LblTheme", White, central);
+    theme_->setFont(subTitle_->font());
+
+    panel_ = new ProgressPanel(central);
+    panel_->setStyleSheet(QStringLiteral("QGroupBox { color: %1; font-weight: bold; } QLabel { color: %1; }").arg(White));
+
+    auto* headings = new QVBoxLayout;
+    headings->addWidget(title);
+    headings->addWidget(subTitle_);
+    headings->addWidget(theme_);
+    headings->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(headings, 1);
+    top->addWidget(panel_, 0, Qt::AlignTop);
+
+    content_ = new QVBoxLayout;
+    content_->setSpacing(12);
+
+    auto* picture = new PictureWidget(QStringLiteral(":/images/reformer.svg"), central);
+    picture->setObjectName(QStringLiteral("PicReformer"));
+    picture->setFixedSize(96, 120);
+    auto* reformer = MakeQuizLabel("LblReformer", White, central);
+    reformer->setText(design.reformer);
+    reformer->setFont(PointFont(reformer->font().family(), 9.75, true));
+    auto* reformerDates = MakeQuizLabel("LblReformerDates", White, central);
+    reformerDates->setText(design.reformerDates);
+    reformerDates->setFont(reformer->font());
+    auto* caption = new QVBoxLayout;
+    caption->addStretch();
+    caption->addWidget(reformer);
+    caption->addWidget(reformerDates);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(picture);
+    bottom->addLayout(caption);
+    bottom->addStretch();
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->addLayout(top);
+    layout->addLayout(content_, 1);
+    layout->addLayout(bottom);
+
+    BuildMenu(design.menuSuffix);
+    resize(780, 560);
+}
+
+void QuizWindow::BuildMenu(const QString& suffix)
+{
+    auto* menu = menuBar()->addMenu(QStringLiteral("&Quiz"));
+    menu->setObjectName(QStringLiteral("MnuQuiz") + suffix);
+    auto* end = menu->addAction(QStringLiteral("&End Quiz"), this, &QuizWindow::EndQuiz);
+    end->setObjectName(QStringLiteral("MnuEndQuiz") + suffix);
+    menu->addSeparator()->setObjectName(QStringLiteral("MnuLine"));
+    auto* exit = menu->addAction(QStringLiteral("E&xit Quiz"), this, &QuizWindow::ExitQuiz);
+    exit->setObjectName(QStringLiteral("MnuExitQuiz") + suffix);
+}
+
+void QuizWindow::ShowTheme(const QString& theme)
+{
+    theme_->setText(theme);
+}
+
+void QuizWindow::EndQuiz()
+{
+    context_.windows.Unload(this);
+    context_.host.ShowMainWindow();
+}
+
+void QuizWindow::ExitQuiz()
+{
+    context_.windows.Unload(this);
+    context_.host.EndProgram();
+}
+
+void QuizWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    EndQuiz();
+}
+
+} // namespace lumenary

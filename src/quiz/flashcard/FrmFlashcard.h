@@ -1,0 +1,38 @@
+#pragma once
+
+#include "QuizWindow.h"
+
+class QLabel;
+class QPushButton;
+
+namespace lumenary {
+
+class ModFlashcard;
+
+// The flashcard window: a card's question side, its answer on request, and
+// the user's own grade.
+class FrmFlashcard : public QuizWindow {
+    Q_OBJECT
+public:
+    FrmFlashcard(ModFlashcard& engine, QuizContext& context);
+
+    // A new card in the Asking state: theme line and question side.
+    void ShowCard(const QString& theme, const QString& question);
+
+private:
+    void Form_Load();
+    void CmdShowAnswer_Click();
+    void CmdCorrect_Click();
+    void CmdIncorrect_Click();
+    void ContinueQuiz();
+    void SetRevealed(bool revealed);
+
+    ModFlashcard& engine_;
+    QLabel* lblQuestion_;
+    QLabel* lblAnswer_;
+    QPushButton* cmdShowAnswer_;
+    QPushButton* cmdCorrect_;
+    QPushButton* cmdIncorrect_;
+};
+
+} // namespace lumenary

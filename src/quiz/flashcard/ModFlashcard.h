@@ -1,0 +1,23 @@
+#pragma once
+
+namespace lumenary {
+
+struct QuizContext;
+
+// The self-graded quiz: one side of a card, the other on request, and the
+// user's own word on whether they knew it.
+class ModFlashcard {
+public:
+    explicit ModFlashcard(QuizContext& context) : context_(context) {}
+
+    void StartFlashcardQuiz();
+    void NextFlashcard();
+    void ShowFlashcardQuestion();
+    void RememberQuestionID();
+    void ShowFlashcardProgress();
+
+private:
+    QuizContext& context_;
+};
+
+} // namespace lumenary

@@ -1,0 +1,80 @@
+#include "ChecklistWindow.h"
+
+#include "SubjectCatalogue.h"
+
+#include "WrappingCheckBox.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+
+namespace lumenary {
+
+namespace {
+
+const catalogue::ChecklistWindow& ListFor(const QString& windowName)
+{
+    const auto* list = catalogue::FindChecklistWindow(windowName.toStdString());
+    if (!list)
+        throw std::logic_error("no checklist for " + windowName.toStdString());
+    return *list;
+}
+
+} // namespace
+
+ChecklistWindow::ChecklistWindow(const SelectionDesign& design, QuizContext& context)
+    : SelectionWindow(design, context), list_(ListFor(design.objectName))
+{
+    const QString control = QString::fromUtf8(list_.boxControl);
+    for (const auto& box : list_.boxes) {
+        auto* check = new WrappingCheckBox(QString::fromStdString(box.caption), this);
+        check->setObjectName(QStringLiteral("%1(%2)").arg(control).arg(box.index));
+        check->setEnabled(box.enabled);
+        boxes_[box.index] = check;
+    }
+}
+
+QCheckBox* ChecklistWindow::Box(int index) const
+{
+    const auto found = boxes_.find(index);
+    return found == boxes_.end() ? nullptr : found->second;
+}
+
+void ChecklistWindow::TickBoxes(int first, int last)
+{
+    for (int index = first; index <= last; ++index)
+        if (auto* box = Box(index); box && box->isEnabled())
+            box->setChecked(true);
+}
+
+void ChecklistWindow::SetAllBoxes(bool ticked)
+{
+    for (const auto& [index, box] : boxes_)
+        if (box->isEnabled())
+            box->setChecked(ticked);
+}
+
+bool ChecklistWindow::CheckSelection()
+{
+    AnySelected = false;
+    for (const auto& [index, box] : boxes_)
+        if (box->isChecked())
+            AnySelected = true;
+    return AnySelected;
+}
+
+std::string ChecklistWindow::BuildFilter()
+{
+    std::vector<int> ticked;
+    for (const auto& [index, box] : boxes_)
+        if (box->isChecked())
+            ticked.push_back(index);
+    return catalogue::ChecklistFilter(list_, ticked).value_or(std::string());
+}
+
+void ChecklistWindow::AddBoxColumn(QGridLayout& grid, int column, int first, int last)
+{
+    for (int index = first; index <= last; ++index)
+        grid.addWidget(Box(index), index - first, column);
+}
+
+} // namespace lumenary

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "SelectionWindow.h"
+
+#include <map>
+
+class QCheckBox;
+class QGridLayout;
+
+namespace lumenary {
+
+namespace catalogue {
+struct ChecklistWindow;
+}
+
+// A selection window that narrows its module by ticked boxes, as the
+// catalogue lists them for the window of the same name.
+class ChecklistWindow : public SelectionWindow {
+    Q_OBJECT
+public:
+    ChecklistWindow(const SelectionDesign& design, QuizContext& context);
+
+    QCheckBox* Box(int index) const;
+    // Ticks the boxes first to last; a group button never clears a box.
+    void TickBoxes(int first, int last);
+    void SetAllBoxes(bool ticked);
+
+protected:
+    bool CheckSelection() override;
+    std::string BuildFilter() override;
+
+    // Lays boxes first..last out top to bottom in one column of a grid.
+    void AddBoxColumn(QGridLayout& grid, int column, int first, int last);
+
+    bool AnySelected = false;
+
+private:
+    const catalogue::ChecklistWindow& list_;
+    std::map<int, QCheckBox*> boxes_;
+};
+
+} // namespace lumenary

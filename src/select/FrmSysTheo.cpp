@@ -1,0 +1,52 @@
+#include "FrmSysTheo.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lumenary {
+
+FrmSysTheo::FrmSysTheo(QuizContext& context)
+    : ChecklistWindow({QStringLiteral("FrmSysTheo"), QStringLiteral("Systematic Theology"), QStringLiteral("Label1"),
+                       QStringLiteral("Select the units to include in your quiz"), {0, 1, 2}, QStringLiteral("Frame1"),
+                       {QStringLiteral("Theme to Reference"), QStringLiteral("Reference to Theme")}, 1},
+                      context)
+{
+    auto* units = new QGridLayout;
+    units->setVerticalSpacing(12);
+    units->setHorizontalSpacing(24);
+    AddBoxColumn(*units, 0, 1, 5);
+    AddBoxColumn(*units, 1, 6, 10);
+    units->setRowStretch(5, 1);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(MakeButton(QStringLiteral("CmdUnits(1)"), QStringLiteral("1st Semester"), [this] { TickBoxes(1, 5); }));
+    side->addWidget(MakeButton(QStringLiteral("CmdUnits(2)"), QStringLiteral("2nd Semester"), [this] { TickBoxes(6, 10); }));
+    side->addSpacing(8);
+    side->addWidget(&OrderFrame());
+    side->addWidget(&QuizFrame());
+    side->addStretch();
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(units, 1);
+    middle->addSpacing(16);
+    middle->addLayout(side);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(MakeButton(QStringLiteral("CmdSTSelectAll"), QStringLiteral("&Select All"), [this] { SetAllBoxes(true); }));
+    buttons->addWidget(MakeButton(QStringLiteral("CmdSTUnselectAll"), QStringLiteral("&Unselect All"), [this] { SetAllBoxes(false); }));
+    buttons->addWidget(&OkButton());
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(centralWidget());
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->setSpacing(14);
+    layout->addWidget(&Instruction());
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+}
+
+} // namespace lumenary

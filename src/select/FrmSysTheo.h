@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ChecklistWindow.h"
+
+namespace lumenary {
+
+// Systematic theology, chosen by course unit.
+class FrmSysTheo : public ChecklistWindow {
+    Q_OBJECT
+public:
+    explicit FrmSysTheo(QuizContext& context);
+};
+
+} // namespace lumenary

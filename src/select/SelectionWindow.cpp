@@ -1,0 +1,154 @@
+#include "SelectionWindow.h"
+
+#include "ModLanguages.h"
+#include "QuizContext.h"
+#include "QuizHost.h"
+#include "Session.h"
+#include "SubjectCatalogue.h"
+#include "WindowRegistry.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace lumenary {
+
+namespace {
+
+QString Indexed(const QString& control, int index)
+{
+    return QStringLiteral("%1(%2)").arg(control).arg(index);
+}
+
+} // namespace
+
+SelectionWindow::SelectionWindow(const SelectionDesign& design, QuizContext& context)
+    : LumenaryWindow(design.objectName, design.title),
+      context_(context),
+      instruction_(new QLabel(design.instruction, this)),
+      quizFrame_(new QGroupBox(QStringLiteral("Choose Quiz Type"), this)),
+      orderFrame_(new QGroupBox(QStringLiteral("Choose Order"), this)),
+      okButton_(MakeButton(QStringLiteral("CmdOK"), QStringLiteral("&OK"), [this] { CmdOK_Click(); }))
+{
+    setCentralWidget(new QWidget(this));
+    instruction_->setObjectName(design.instructionName);
+    QFont prompt = instruction_->font();
+    prompt.setBold(true);
+    prompt.setPointSizeF(prompt.pointSizeF() * 1.15);
+    instruction_->setFont(prompt);
+
+    quizFrame_->setObjectName(QStringLiteral("FrameQuizType"));
+    auto* quizLayout = new QVBoxLayout(quizFrame_);
+    const auto options = catalogue::QuizOptions();
+    for (const int index : design.quizOptions) {
+        auto* option = new QRadioButton(QString::fromUtf8(options[static_cast<std::size_t>(index)].caption), quizFrame_);
+        option->setObjectName(Indexed(QStringLiteral("OptQuiz"), index));
+        quizLayout->addWidget(option);
+        optQuiz_[index] = option;
+        connect(option, &QRadioButton::clicked, this, [this, index] { OptQuiz_Click(index); });
+    }
+    optQuiz_.at(design.quizOptions.front())->setChecked(true);
+
+    orderFrame_->setObjectName(design.orderFrameName);
+    auto* orderLayout = new QVBoxLayout(orderFrame_);
+    for (int index = 0; index < design.orderCaptions.size(); ++index) {
+        auto* option = new QRadioButton(design.orderCaptions[index], orderFrame_);
+        option->setObjectName(Indexed(QStringLiteral("OptFlip"), index));
+        orderLayout->addWidget(option);
+        optFlip_.push_back(option);
+        connect(option, &QRadioButton::clicked, this, [this, index] { OptFlip_Click(index); });
+    }
+    optFlip_.at(static_cast<std::size_t>(design.initialOrder))->setChecked(true);
+
+    SetDefaultButton(okButton_);
+    SetQuizFonts(); // Form_Load
+}
+
+QRadioButton* SelectionWindow::OptQuiz(int index) const
+{
+    const auto found = optQuiz_.find(index);
+    return found == optQuiz_.end() ? nullptr : found->second;
+}
+
+QRadioButton* SelectionWindow::OptFlip(int index) const
+{
+    return optFlip_.at(static_cast<std::size_t>(index));
+}
+
+QPushButton* SelectionWindow::MakeButton(const QString& objectName, const QString& caption,
+                                         std::function<void()> onClick)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(objectName);
+    connect(button, &QPushButton::clicked, this, std::move(onClick));
+    return button;
+}
+
+void SelectionWindow::CmdOK_Click()
+{
+    if (!CheckSelection())
+        return;
+    RecordDirection();
+    RecordQuizType();
+    // The font state of this quiz is set again here: another window's
+    // language quiz may have changed it since this window opened.
+    SetQuizFonts();
+    context_.session.QuizFilter = BuildFilter();
+    Unload();
+    context_.host.BeginQuiz();
+}
+
+void SelectionWindow::RecordDirection()
+{
+    context_.session.Flip = !OptFlip(0)->isChecked();
+}
+
+void SelectionWindow::RecordQuizType()
+{
+    const auto options = catalogue::QuizOptions();
+    for (const auto& [index, option] : optQuiz_) {
+        if (option->isChecked()) {
+            context_.host.SetQuizType(QString::fromUtf8(options[static_cast<std::size_t>(index)].code));
+            return;
+        }
+    }
+}
+
+void SelectionWindow::SetQuizFonts()
+{
+    context_.languages.SetEnglishFonts();
+}
+
+void SelectionWindow::OptQuiz_Click(int)
+{
+}
+
+void SelectionWindow::OptFlip_Click(int)
+{
+    // Only multiple choice may run in the second direction.
+    if (!OptQuiz(0)->isChecked())
+        OptFlip(0)->setChecked(true);
+}
+
+void SelectionWindow::Unload()
+{
+    Form_Unload();
+    context_.windows.Unload(this);
+}
+
+void SelectionWindow::EscapePressed()
+{
+    Unload();
+}
+
+void SelectionWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Unload();
+}
+
+} // namespace lumenary

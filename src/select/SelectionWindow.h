@@ -1,0 +1,86 @@
+#pragma once
+
+#include "LumenaryWindow.h"
+
+#include <QStringList>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+namespace lumenary {
+
+struct QuizContext;
+
+// How one selection window is named and captioned.
+struct SelectionDesign {
+    QString objectName;
+    QString title;
+    QString instructionName; // the prompt label's name
+    QString instruction;
+    std::vector<int> quizOptions; // the OptQuiz indexes offered; the first is selected at opening
+    QString orderFrameName;       // "FrameOrder" on most windows
+    QStringList orderCaptions;    // OptFlip(0), OptFlip(1), ...
+    int initialOrder = 0;
+};
+
+// The pattern every selection window follows: a quiz type, an order, and OK,
+// which records them, builds the filter, closes the window and begins the
+// quiz. Subclasses add what they narrow (boxes or module options).
+class SelectionWindow : public LumenaryWindow {
+    Q_OBJECT
+public:
+    SelectionWindow(const SelectionDesign& design, QuizContext& context);
+
+    QRadioButton* OptQuiz(int index) const;
+    QRadioButton* OptFlip(int index) const;
+
+    // OK: check, record the direction and quiz type, build the filter, close
+    // the window and begin the quiz.
+    void CmdOK_Click();
+
+protected:
+    QGroupBox& QuizFrame() { return *quizFrame_; }
+    QGroupBox& OrderFrame() { return *orderFrame_; }
+    QLabel& Instruction() { return *instruction_; }
+    QPushButton& OkButton() { return *okButton_; }
+    QuizContext& Context() { return context_; }
+
+    // A push button of this window, named and wired to a handler.
+    QPushButton* MakeButton(const QString& objectName, const QString& caption, std::function<void()> onClick);
+
+    // Whether OK may go on; checklist windows need a ticked box.
+    virtual bool CheckSelection() { return true; }
+    virtual void RecordDirection();
+    void RecordQuizType();
+    // The filter text of the quiz this window starts.
+    virtual std::string BuildFilter() = 0;
+    // The font state of the quiz; the English fonts unless the window is a language one.
+    virtual void SetQuizFonts();
+
+    virtual void OptQuiz_Click(int index);
+    virtual void OptFlip_Click(int index);
+    // Runs as the window is unloaded.
+    virtual void Form_Unload() {}
+
+    void EscapePressed() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Unload();
+
+    QuizContext& context_;
+    QLabel* instruction_;
+    QGroupBox* quizFrame_;
+    QGroupBox* orderFrame_;
+    QPushButton* okButton_;
+    std::map<int, QRadioButton*> optQuiz_;
+    std::vector<QRadioButton*> optFlip_;
+};
+
+} // namespace lumenary

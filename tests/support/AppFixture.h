@@ -1,0 +1,99 @@
+#pragma once
+
+// The whole program on a temporary question database, driven as a user
+// would: windows found by objectName, messages answered by the test.
+
+#include "FrmMain.h"
+#include "LumenaryApp.h"
+#include "TestBank.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QtTest>
+
+#include <random>
+
+namespace lumenary::test {
+
+// A fair generator with a fixed seed.
+class SeededRandom final : public RandomSource {
+public:
+    void Reseed() override {}
+    double Next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+
+private:
+    std::mt19937 engine_{4511};
+};
+
+class AppFixture {
+public:
+    explicit AppFixture(const std::vector<BankQuestion>& questions)
+        : bank(questions), app(prompter, random, [this] { ++programEnds; })
+    {
+    }
+
+    bool Start() { return app.Start(bank.Path()); }
+
+    // The one loaded top-level window of that name, or nullptr.
+    static QWidget* Window(const QString& name)
+    {
+        QWidget* found = nullptr;
+        int count = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == name && !widget->testAttribute(Qt::WA_WState_Hidden)) {
+                found = widget;
+                ++count;
+            }
+        return count == 1 ? found : nullptr;
+    }
+
+    template <class Control = QWidget>
+    static Control* Find(const QString& window, const QString& name)
+    {
+        QWidget* top = Window(window);
+        return top ? top->findChild<Control*>(name) : nullptr;
+    }
+
+    static QString Text(const QString& window, const QString& label)
+    {
+        const auto* found = Find<QLabel>(window, label);
+        return found ? found->text() : QStringLiteral("<no %1>").arg(label);
+    }
+
+    static void Click(const QString& window, const QString& button)
+    {
+        auto* found = Find<QAbstractButton>(window, button);
+        QVERIFY2(found, qPrintable(window + "/" + button));
+        QVERIFY2(found->isEnabled(), qPrintable(button + " is disabled"));
+        found->click();
+    }
+
+    void Choose(const QString& entry)
+    {
+        auto* action = app.MainWindow().findChild<QAction*>(entry);
+        QVERIFY2(action && action->isEnabled(), qPrintable(entry));
+        action->trigger();
+    }
+
+    // Grabs a window to PNG when LUMENARY_SNAPSHOTS names a folder, for a
+    // person to look at.
+    static void Snapshot(QWidget* window, const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("LUMENARY_SNAPSHOTS");
+        if (folder.isEmpty() || !window)
+            return;
+        QDir().mkpath(folder);
+        window->grab().save(folder + "/" + name + ".png");
+    }
+
+    TemporaryBank bank;
+    RecordingPrompter prompter;
+    SeededRandom random;
+    int programEnds = 0;
+    LumenaryApp app;
+};
+
+} // namespace lumenary::test
