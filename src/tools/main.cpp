@@ -1,6 +1,8 @@
 // lumenary-db: builds and queries Lumenary question databases.
-// Exit status: 0 on success, 2 on bad input (one line on stderr).
+// Exit status: 0 on success, 1 when check finds problems, 2 on bad input
+// (one line on stderr).
 
+#include "BankCheck.h"
 #include "QuestionBank.h"
 
 #include "FieldValue.h"
@@ -12,6 +14,7 @@
 
 #include <functional>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,12 +23,15 @@ namespace {
 
 using namespace lumenary;
 
+constexpr int ExitProblemsFound = 1;
 constexpr int ExitBadInput = 2;
+constexpr std::size_t AnyNumber = std::numeric_limits<std::size_t>::max();
 
 struct Command {
     const char* usage;
     const char* summary;
-    std::size_t argumentCount;
+    std::size_t minArguments;
+    std::size_t maxArguments;
     std::function<int(const std::vector<std::string>&)> run;
 };
 
@@ -47,16 +53,30 @@ int Select(const std::vector<std::string>& arguments)
     return 0;
 }
 
+int Check(const std::vector<std::string>& arguments)
+{
+    const std::vector<std::string> windows(arguments.begin() + 1, arguments.end());
+    const auto problems = CheckQuestionDatabase(arguments[0], windows);
+    for (const auto& problem : problems)
+        std::cout << problem << "\n";
+    return problems.empty() ? 0 : ExitProblemsFound;
+}
+
 const std::map<std::string, Command>& Commands()
 {
     static const std::map<std::string, Command> commands{
         {"build",
          {"build CSV_DIR OUT_DB",
-          "Compiles every .csv file of CSV_DIR into the question database OUT_DB, with all markers reset.", 2,
+          "Compiles every .csv file of CSV_DIR into the question database OUT_DB, with all markers reset.", 2, 2,
           Build}},
+        {"check",
+         {"check DB [WINDOW ...]",
+          "Prints one line per problem in the question database DB and exits with 1 if there is any. With WINDOW "
+          "names, checks only those selection windows' boxes and modules; the records are always checked.",
+          1, AnyNumber, Check}},
         {"select",
          {"select DB FILTER", "Prints the ID and Module of every question FILTER selects in DB, in stored order.", 2,
-          Select}},
+          2, Select}},
     };
     return commands;
 }
@@ -89,7 +109,7 @@ int main(int argc, char* argv[])
         std::cout << "Usage: lumenary-db " << command.usage << "\n" << command.summary << "\n";
         return 0;
     }
-    if (arguments.size() != command.argumentCount) {
+    if (arguments.size() < command.minArguments || arguments.size() > command.maxArguments) {
         std::cerr << "lumenary-db: usage: lumenary-db " << command.usage << "\n";
         return ExitBadInput;
     }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace lumenary {
+
+// Checks a question database and returns one line per problem, each naming
+// the record ("ID 12 (Kings): ...") or the selection window and box it is
+// about. It checks every record (ID, required fields, Unicode NFC, the book
+// and chapter of chapter-content modules, the script and Theme values of the
+// language modules), that every enabled box and option of the selection
+// windows selects a question through the real filter, and that every module
+// offered for multiple choice has enough different answers.
+//
+// `windows` limits the window checks to the named selection windows (empty:
+// all of them); the record checks always cover the whole table.
+// Throws StoreError for a file that is not a question database and BankError
+// for a window name the catalogue lacks.
+std::vector<std::string> CheckQuestionDatabase(const std::filesystem::path& file,
+                                               const std::vector<std::string>& windows = {});
+
+} // namespace lumenary
