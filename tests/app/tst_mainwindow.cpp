@@ -1,0 +1,216 @@
+// The main window: start-up, the menu bar as a user sees it, one instance per
+// window, quiz launch and the ways the program ends.
+
+#include "AppFixture.h"
+#include "DatabaseLocation.h"
+#include "FontResolver.h"
+#include "Session.h"
+#include "WindowRegistry.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+using namespace lumenary;
+using lumenary::test::AppFixture;
+
+namespace {
+
+std::vector<BankQuestion> SmallBank()
+{
+    return {test::Question(1, "Kings"), test::Question(2, "Kings"), test::Question(3, "NTI", 1)};
+}
+
+QStringList MenuTexts(QWidget* menuOwner)
+{
+    QStringList texts;
+    for (QAction* action : menuOwner->actions()) {
+        QString text = action->objectName() + "|" + (action->isSeparator() ? "-" : action->text());
+        if (!action->shortcut().isEmpty())
+            text += "|" + action->shortcut().toString();
+        texts << text;
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensTheDatabaseBeforeShowing()
+    {
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        QVERIFY(fixture.app.State().QuestionDatabase);
+        QCOMPARE(fixture.app.State().QuestionTableName, std::string("lm40data"));
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        QCOMPARE(fixture.app.MainWindow().windowTitle(), QString("Lumenary 4.5"));
+        QCOMPARE(AppFixture::Text("FrmMain", "Label1"), QString("William Tyndale"));
+        QVERIFY(fixture.prompter.messages.empty());
+        AppFixture::Snapshot(&fixture.app.MainWindow(), "main-window");
+    }
+
+    void badDatabaseEndsBeforeAnyWindow()
+    {
+        AppFixture fixture(SmallBank());
+        fixture.bank.Execute("DROP TABLE lm40data");
+        QVERIFY(!fixture.Start());
+        QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(fixture.prompter.messages[0].text).contains("has no table \"lm40data\""));
+        QVERIFY(!AppFixture::Window("FrmMain"));
+    }
+
+    void menuBarAsDesigned()
+    {
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        auto* bar = fixture.app.MainWindow().menuBar();
+        QCOMPARE(MenuTexts(bar),
+                 QStringList({"MnuQuizzes|&Quizzes", "MnuView|&View", "MnuCustom|&Custom", "MnuBooks|Boo&ks",
+                              "mnuBookstores|&Bookstores", "MnuPosters|&Posters", "MnuTroubleshooting|&Troubleshooting",
+                              "MnuAboutLumenary|&About Lumenary"}));
+        auto* quizzes = bar->findChild<QMenu*>("MnuQuizzes");
+        QCOMPARE(MenuTexts(quizzes),
+                 QStringList({"MnuChurchHistory|&Church History|F1", "MnuChurchMusic|Church M&usic|F2",
+                              "mnuGreekEPPT|Greek Elementary Principal Part Tenses",
+                              "mnuGreekPP|Greek Elementary &Principal Parts|Shift+F3",
+                              "mnuGreekIPPT|Greek Irregular Principal Part Tenses",
+                              "MnuGreekPPIV|Greek &Irregular Principal Parts|Ctrl+F3", "mnuGreek|&Greek Vocabulary|F3",
+                              "MnuHebrew|&Hebrew Vocabulary|F4", "MnuNTCCBooks|NT Chapter Content by &Books|F5",
+                              "MnuNTCCUnits|NT Chapter Content by &Units|Shift+F5", "MnuNTHistory|NT History",
+                              "MnuNTI|&NT Introduction|F6", "MnuOTCCDetailed|OT Chapter Content (Detai&led)|F7",
+                              "OTCCSimplified|OT Chapter Content (Si&mplified)|Shift+F7", "MnuOTHistory|OT Histor&y|F8",
+                              "MnuOTI|&OT Introduction|F9", "MnuSysTheo|&Systematic Theology|F11",
+                              "MnuTheology|&Theology|F12", "MnuDash|-", "MnuExit|E&xit Lumenary"}));
+        QCOMPARE(MenuTexts(bar->findChild<QMenu*>("MnuAboutLumenary")),
+                 QStringList({"MnuAbouttheProgrammer|About the &Programmer", "MnuContributors|About the &Contributors",
+                              "MnuUpcomingFeatures|About &Upcoming Features", "MnuAboutDash|-",
+                              "MnuDistributingLumenary|About Distributing Lumenary"}));
+        QCOMPARE(bar->findChild<QMenu*>("mnuBookstores")->actions().size(), 12);
+        // The reserved menus can never be chosen.
+        for (const char* reserved : {"MnuView", "MnuCustom"}) {
+            auto* menu = bar->findChild<QMenu*>(reserved);
+            QVERIFY(!menu->isEnabled());
+            for (QAction* action : menu->actions())
+                QVERIFY(action->isSeparator() || !action->isEnabled());
+        }
+    }
+
+    void shortcutsOpenTheirWindows_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("Shift+F5") << QKeySequence(Qt::SHIFT | Qt::Key_F5) << "FrmNTUnits";
+        QTest::newRow("F11") << QKeySequence(Qt::Key_F11) << "FrmSysTheo";
+    }
+
+    void shortcutsOpenTheirWindows()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, window);
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        QApplication::setActiveWindow(&fixture.app.MainWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&fixture.app.MainWindow()));
+        QTest::keySequence(&fixture.app.MainWindow(), keys);
+        QVERIFY(AppFixture::Window(window));
+        QVERIFY(fixture.app.MainWindow().isVisible());
+    }
+
+    void oneInstancePerWindow()
+    {
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuNTCCUnits");
+        QWidget* first = AppFixture::Window("FrmNTUnits");
+        fixture.Choose("MnuNTCCUnits");
+        QCOMPARE(AppFixture::Window("FrmNTUnits"), first);
+        fixture.app.Windows().Unload(first);
+        fixture.Choose("MnuNTCCUnits");
+        QVERIFY(AppFixture::Window("FrmNTUnits") != nullptr);
+    }
+
+    void exitClosesEverything()
+    {
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuNTCCUnits");
+        fixture.Choose("MnuSysTheo");
+        fixture.Choose("MnuExit");
+        QCOMPARE(fixture.programEnds, 1);
+        for (const char* window : {"FrmMain", "FrmNTUnits", "FrmSysTheo"})
+            QVERIFY2(!AppFixture::Window(window), window);
+    }
+
+    void closeBoxEndsWhenNothingIsLeft()
+    {
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuSysTheo");
+        fixture.app.MainWindow().close();
+        QCOMPARE(fixture.programEnds, 0);
+        QVERIFY(AppFixture::Window("FrmSysTheo"));
+        AppFixture::Window("FrmSysTheo")->close();
+        QCOMPARE(fixture.programEnds, 1);
+    }
+
+    void launchOutcomes_data()
+    {
+        QTest::addColumn<QString>("quizType");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("quizWindow");
+        QTest::newRow("flashcard") << "Flashcard" << "Module = 'Kings'" << "" << true;
+        QTest::newRow("empty pool") << "Flashcard" << "Module = 'Popes'"
+                                    << "No words match your criteria.  Please try again." << false;
+        QTest::newRow("type matches nothing") << "flashcard" << "Module = 'Kings'" << "" << false;
+        QTest::newRow("filter does not parse") << "Flashcard" << "Module = 'Kings" << "cannot be read" << false;
+    }
+
+    void launchOutcomes()
+    {
+        QFETCH(QString, quizType);
+        QFETCH(QString, filter);
+        QFETCH(QString, message);
+        QFETCH(bool, quizWindow);
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        fixture.app.State().QuizFilter = filter.toStdString();
+        fixture.app.MainWindow().QuizType = quizType;
+        fixture.app.MainWindow().BeginQuiz();
+        QCOMPARE(AppFixture::Window("FrmFlashcard") != nullptr, quizWindow);
+        QCOMPARE(fixture.app.MainWindow().isVisible(), !quizWindow);
+        QCOMPARE(fixture.prompter.messages.size(), std::size_t(message.isEmpty() ? 0 : 1));
+        if (!message.isEmpty())
+            QVERIFY(QString::fromStdString(fixture.prompter.messages[0].text).contains(message));
+    }
+
+    void locatesTheDatabase()
+    {
+        QTemporaryDir folders;
+        const QString program = folders.filePath("program");
+        const QString user = folders.filePath("user");
+        const QString bundled = folders.filePath("bundled.db");
+        QDir().mkpath(program);
+        QFile(bundled).open(QIODevice::WriteOnly);
+        // Nothing beside the program: the per-user copy is made from the bank.
+        QCOMPARE(LocateQuestionDatabase(program, user, bundled), user + "/lm50data.db");
+        QVERIFY(QFile::exists(user + "/lm50data.db"));
+        // A copy beside the program wins, and the separator is always added.
+        QFile(program + "/lm50data.db").open(QIODevice::WriteOnly);
+        QCOMPARE(LocateQuestionDatabase(program + "/", user, bundled), program + "//lm50data.db");
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    RegisterBundledFonts();
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindow.moc"
