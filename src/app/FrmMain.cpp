@@ -2,6 +2,7 @@
 
 #include "FrmFlashcard.h"
 #include "FrmNTUnits.h"
+#include "FrmSplash.h"
 #include "FrmSysTheo.h"
 #include "ModCommonPreQuiz.h"
 #include "PictureWidget.h"
@@ -87,6 +88,7 @@ void FrmMain::Form_Load()
 void FrmMain::RegisterWindows()
 {
     auto& windows = services_.windows;
+    windows.Register<FrmSplash>([this] { return std::make_unique<FrmSplash>(context_); });
     windows.Register<FrmFlashcard>([this] { return std::make_unique<FrmFlashcard>(flashcard_, context_); });
     windows.Register<FrmNTUnits>([this] { return std::make_unique<FrmNTUnits>(context_); });
     windows.Register<FrmSysTheo>([this] { return std::make_unique<FrmSysTheo>(context_); });

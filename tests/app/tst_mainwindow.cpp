@@ -4,6 +4,8 @@
 #include "AppFixture.h"
 #include "DatabaseLocation.h"
 #include "FontResolver.h"
+#include "FrmSplash.h"
+#include "PictureWidget.h"
 #include "Session.h"
 #include "WindowRegistry.h"
 
@@ -185,6 +187,48 @@ private slots:
         QCOMPARE(fixture.prompter.messages.size(), std::size_t(message.isEmpty() ? 0 : 1));
         if (!message.isEmpty())
             QVERIFY(QString::fromStdString(fixture.prompter.messages[0].text).contains(message));
+    }
+
+    void splashDismissal_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("dismisses");
+        QTest::newRow("letter") << "key a" << true;
+        QTest::newRow("digit") << "key 7" << true;
+        QTest::newRow("Enter") << "key Return" << true;
+        QTest::newRow("Esc") << "key Escape" << true;
+        QTest::newRow("Backspace") << "key Backspace" << true;
+        QTest::newRow("F1") << "key F1" << false;
+        QTest::newRow("arrow") << "key Left" << false;
+        QTest::newRow("Shift") << "key Shift" << false;
+        QTest::newRow("click on the picture") << "click picture" << true;
+        QTest::newRow("click on a text") << "click Label1" << false;
+    }
+
+    void splashDismissal()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, dismisses);
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        fixture.app.MainWindow().hide();
+        auto& splash = fixture.app.Windows().Get<FrmSplash>();
+        splash.show();
+        const QString what = input.section(' ', 1);
+        if (input.startsWith("key")) {
+            const std::map<QString, Qt::Key> keys{{"a", Qt::Key_A},           {"7", Qt::Key_7},
+                                                  {"Return", Qt::Key_Return}, {"Escape", Qt::Key_Escape},
+                                                  {"Backspace", Qt::Key_Backspace}, {"F1", Qt::Key_F1},
+                                                  {"Left", Qt::Key_Left},     {"Shift", Qt::Key_Shift}};
+            const QString text = what.size() == 1 ? what : QString();
+            QKeyEvent press(QEvent::KeyPress, keys.at(what), Qt::NoModifier, text);
+            QApplication::sendEvent(&splash, &press);
+        } else {
+            QWidget* target = what == "picture" ? splash.findChild<PictureWidget*>() : splash.findChild<QWidget*>(what);
+            QTest::mouseClick(target, Qt::LeftButton);
+        }
+        QCOMPARE(AppFixture::Window("FrmSplash") == nullptr, dismisses);
+        QCOMPARE(fixture.app.MainWindow().isVisible(), dismisses);
     }
 
     void locatesTheDatabase()
