@@ -1,0 +1,115 @@
+// Start-up to the main window on screen, and the time from a grade to the
+// next card on screen in a flashcard quiz over a large pool. Prints figures.
+
+#include "FontResolver.h"
+#include "FrmMain.h"
+#include "LumenaryApp.h"
+#include "Prompter.h"
+#include "QuestionBank.h"
+#include "RandomSource.h"
+#include "Session.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace lumenary;
+
+namespace {
+
+class SilentPrompter final : public Prompter {
+public:
+    void Information(const std::string&, const std::string&) override {}
+    bool Question(const std::string&, const std::string&) override { return false; }
+};
+
+std::filesystem::path MakeBank(const QString& folder, int size)
+{
+    std::vector<BankQuestion> questions;
+    for (int id = 1; id <= size; ++id)
+        questions.push_back(BankQuestion{.source = {}, .id = id, .module = "NTI", .category = 1 + id % 13,
+                                         .book = "Matthew", .chapter = 1 + id % 28, .theme = "na",
+                                         .english = "The event of chapter " + std::to_string(id),
+                                         .french = {}, .hebrew = "Matthew " + std::to_string(1 + id % 28)});
+    const auto file = std::filesystem::path(folder.toStdString()) / "lm50data.db";
+    WriteQuestionDatabase(questions, file);
+    return file;
+}
+
+// Runs the event loop until everything queued, painting included, is done.
+void Settle()
+{
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    RegisterBundledFonts();
+    const qint64 toolkitReady = sinceStart.elapsed();
+
+    constexpr int poolSize = 32767;
+    QTemporaryDir folder;
+    const auto bank = MakeBank(folder.path(), poolSize);
+    const qint64 bankMade = sinceStart.elapsed() - toolkitReady;
+
+    SilentPrompter prompter;
+    ClockRandomSource random;
+    LumenaryApp app(prompter, random, [] {});
+    QElapsedTimer startUp;
+    startUp.start();
+    app.Start(bank);
+    Settle();
+    const double startMs = startUp.nsecsElapsed() / 1e6;
+
+    app.State().QuizFilter = "Module = 'NTI'";
+    app.MainWindow().QuizType = "Flashcard";
+    QElapsedTimer launch;
+    launch.start();
+    app.MainWindow().BeginQuiz();
+    Settle();
+    const double launchMs = launch.nsecsElapsed() / 1e6;
+
+    QWidget* card = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == "FrmFlashcard" && widget->isVisible())
+            card = widget;
+    auto* show = card->findChild<QAbstractButton*>("CmdShowAnswer");
+    auto* correct = card->findChild<QAbstractButton*>("CmdCorrect");
+    auto* incorrect = card->findChild<QAbstractButton*>("CmdIncorrect");
+
+    constexpr int cards = 500;
+    std::vector<double> gradeToNext;
+    for (int i = 0; i < cards; ++i) {
+        show->click();
+        Settle();
+        QElapsedTimer grade;
+        grade.start();
+        (i % 3 == 0 ? incorrect : correct)->click();
+        card->repaint();
+        Settle();
+        gradeToNext.push_back(grade.nsecsElapsed() / 1e6);
+    }
+    std::ranges::sort(gradeToNext);
+
+    std::printf("platform %s, pool of %d questions (bank built in %lld ms, not counted)\n",
+                qPrintable(QApplication::platformName()), poolSize, bankMade);
+    std::printf("start-up: QApplication and bundled fonts %lld ms + main window made, database opened, shown and "
+                "painted %.1f ms = %.1f ms\n",
+                toolkitReady, startMs, toolkitReady + startMs);
+    std::printf("flashcard launch (pool preparation + first card on screen):   %.1f ms\n", launchMs);
+    std::printf("grade to next card on screen over %d cards: median %.2f ms, 95th %.2f ms, max %.2f ms\n", cards,
+                gradeToNext[cards / 2], gradeToNext[cards * 95 / 100], gradeToNext.back());
+    return 0;
+}
