@@ -15,7 +15,6 @@ public:
 
     // The button Enter presses, drawn as the default; nullptr for none.
     void SetDefaultButton(QPushButton* button);
-    QPushButton* DefaultButton() const { return defaultButton_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -41,9 +41,6 @@ public:
     // wants to retry the missed questions.
     bool FinishPool(const QString& correctCaption, const QString& askedCaption, RetryRule rule);
 
-    Session& State() { return session_; }
-    Prompter& Messages() { return prompter_; }
-
 private:
     Session& session_;
     Prompter& prompter_;

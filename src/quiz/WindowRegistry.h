@@ -20,25 +20,11 @@ public:
         entries_[typeid(Window)].factory = [factory = std::move(factory)] { return std::unique_ptr<QWidget>(factory()); };
     }
 
-    template <class Window>
-    bool IsRegistered() const
-    {
-        return entries_.contains(typeid(Window));
-    }
-
     // The window, made now if it is not loaded.
     template <class Window>
     Window& Get()
     {
         return static_cast<Window&>(Load(typeid(Window)));
-    }
-
-    // The window if it is loaded, else nullptr.
-    template <class Window>
-    Window* Loaded() const
-    {
-        const auto found = entries_.find(typeid(Window));
-        return found == entries_.end() ? nullptr : static_cast<Window*>(found->second.window.get());
     }
 
     template <class Window>

@@ -282,9 +282,4 @@ bool RecordSet::FindFirst(const std::string& criterion)
     return true;
 }
 
-const std::string& RecordSet::Table() const
-{
-    return rows_->table;
-}
-
 } // namespace lumenary

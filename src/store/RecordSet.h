@@ -58,8 +58,6 @@ public:
     // returns false, keeping the position, when no row does.
     bool FindFirst(const std::string& criterion);
 
-    const std::string& Table() const;
-
 private:
     struct Rows;
     enum class EditMode { None, Edit, AddNew };
