@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
 
 namespace lumenary {
 
@@ -69,6 +71,28 @@ std::string ChecklistWindow::BuildFilter()
         if (box->isChecked())
             ticked.push_back(index);
     return catalogue::ChecklistFilter(list_, ticked).value_or(std::string());
+}
+
+void ChecklistWindow::Arrange(QGridLayout* boxes, QVBoxLayout* side, const QString& selectAllName,
+                              const QString& unselectAllName)
+{
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(boxes, 1);
+    middle->addSpacing(16);
+    middle->addLayout(side);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(MakeButton(selectAllName, QStringLiteral("&Select All"), [this] { SetAllBoxes(true); }));
+    buttons->addWidget(MakeButton(unselectAllName, QStringLiteral("&Unselect All"), [this] { SetAllBoxes(false); }));
+    buttons->addWidget(&OkButton());
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(centralWidget());
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->setSpacing(14);
+    layout->addWidget(&Instruction());
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
 }
 
 void ChecklistWindow::AddBoxColumn(QGridLayout& grid, int column, int first, int last)

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QGridLayout;
+class QVBoxLayout;
 
 namespace lumenary {
 
@@ -31,6 +32,10 @@ protected:
 
     // Lays boxes first..last out top to bottom in one column of a grid.
     void AddBoxColumn(QGridLayout& grid, int column, int first, int last);
+    // The window's arrangement: the prompt along the top, the boxes with the
+    // side column (group buttons and frames) to their right, and "&Select All",
+    // "&Unselect All" and "&OK" in a row along the bottom.
+    void Arrange(QGridLayout* boxes, QVBoxLayout* side, const QString& selectAllName, const QString& unselectAllName);
 
     bool AnySelected = false;
 

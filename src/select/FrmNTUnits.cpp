@@ -49,23 +49,7 @@ FrmNTUnits::FrmNTUnits(QuizContext& context)
     side->addWidget(&OrderFrame());
     side->addStretch();
 
-    auto* middle = new QHBoxLayout;
-    middle->addLayout(units, 1);
-    middle->addSpacing(16);
-    middle->addLayout(side);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeButton(QStringLiteral("CmdSelectAll"), QStringLiteral("&Select All"), [this] { SetAllBoxes(true); }));
-    buttons->addWidget(MakeButton(QStringLiteral("CmdUnselectAll"), QStringLiteral("&Unselect All"), [this] { SetAllBoxes(false); }));
-    buttons->addWidget(&OkButton());
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(centralWidget());
-    layout->setContentsMargins(18, 14, 18, 14);
-    layout->setSpacing(14);
-    layout->addWidget(&Instruction());
-    layout->addLayout(middle, 1);
-    layout->addLayout(buttons);
+    Arrange(units, side, QStringLiteral("CmdSelectAll"), QStringLiteral("CmdUnselectAll"));
 }
 
 void FrmNTUnits::CmdUnits_Click(int index)

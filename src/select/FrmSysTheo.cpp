@@ -30,23 +30,7 @@ FrmSysTheo::FrmSysTheo(QuizContext& context)
     side->addWidget(&QuizFrame());
     side->addStretch();
 
-    auto* middle = new QHBoxLayout;
-    middle->addLayout(units, 1);
-    middle->addSpacing(16);
-    middle->addLayout(side);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeButton(QStringLiteral("CmdSTSelectAll"), QStringLiteral("&Select All"), [this] { SetAllBoxes(true); }));
-    buttons->addWidget(MakeButton(QStringLiteral("CmdSTUnselectAll"), QStringLiteral("&Unselect All"), [this] { SetAllBoxes(false); }));
-    buttons->addWidget(&OkButton());
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(centralWidget());
-    layout->setContentsMargins(18, 14, 18, 14);
-    layout->setSpacing(14);
-    layout->addWidget(&Instruction());
-    layout->addLayout(middle, 1);
-    layout->addLayout(buttons);
+    Arrange(units, side, QStringLiteral("CmdSTSelectAll"), QStringLiteral("CmdSTUnselectAll"));
 }
 
 } // namespace lumenary

@@ -248,13 +248,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    RegisterBundledFonts();
-    TestMainWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMENARY_GUI_TEST_MAIN(TestMainWindow)
 
 #include "tst_mainwindow.moc"

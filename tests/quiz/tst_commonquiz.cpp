@@ -20,15 +20,7 @@ using lumenary::test::Question;
 
 namespace {
 
-// A fair generator with a fixed seed, so the statistical test is repeatable.
-class SeededRandom final : public RandomSource {
-public:
-    void Reseed() override {}
-    double Next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-
-private:
-    std::mt19937 engine_{20261206};
-};
+using test::SeededRandom;
 
 std::vector<BankQuestion> Kings(int count)
 {

@@ -333,13 +333,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    RegisterBundledFonts();
-    TestFlashcard test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMENARY_GUI_TEST_MAIN(TestFlashcard)
 
 #include "tst_flashcard.moc"

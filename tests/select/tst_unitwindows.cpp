@@ -214,13 +214,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    RegisterBundledFonts();
-    TestUnitWindows test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMENARY_GUI_TEST_MAIN(TestUnitWindows)
 
 #include "tst_unitwindows.moc"

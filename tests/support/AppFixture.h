@@ -3,6 +3,7 @@
 // The whole program on a temporary question database, driven as a user
 // would: windows found by objectName, messages answered by the test.
 
+#include "FontResolver.h"
 #include "FrmMain.h"
 #include "LumenaryApp.h"
 #include "TestBank.h"
@@ -14,19 +15,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include <random>
-
 namespace lumenary::test {
-
-// A fair generator with a fixed seed.
-class SeededRandom final : public RandomSource {
-public:
-    void Reseed() override {}
-    double Next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-
-private:
-    std::mt19937 engine_{4511};
-};
 
 class AppFixture {
 public:
@@ -97,3 +86,14 @@ public:
 };
 
 } // namespace lumenary::test
+
+// main() of a test that drives the program's windows.
+#define LUMENARY_GUI_TEST_MAIN(TestClass)                                                                             \
+    int main(int argc, char* argv[])                                                                                  \
+    {                                                                                                                 \
+        QApplication application(argc, argv);                                                                         \
+        QApplication::setQuitOnLastWindowClosed(false);                                                               \
+        lumenary::RegisterBundledFonts();                                                                             \
+        TestClass test;                                                                                               \
+        return QTest::qExec(&test, argc, argv);                                                                       \
+    }

@@ -12,6 +12,7 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,16 @@ public:
 
     std::vector<Message> messages;
     std::deque<bool> answers; // for questions, in order; No once they run out
+};
+
+// A fair generator with a fixed seed, so statistical tests are repeatable.
+class SeededRandom final : public RandomSource {
+public:
+    void Reseed() override {}
+    double Next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+
+private:
+    std::mt19937 engine_{20261206};
 };
 
 // Gives the numbers it was handed, in order, then repeats the last one.
