@@ -246,39 +246,49 @@ private slots:
         QCOMPARE(AppFixture::Text(Card, "LblAnswer"), answer);
     }
 
+    // Each setter's fonts and sizes reach the card's labels, and its French
+    // switch chooses the field of Part A.
     void fontsReachTheLabels_data()
     {
-        QTest::addColumn<QString>("setter");
+        QTest::addColumn<int>("setter");
         QTest::addColumn<QString>("questionFamily");
         QTest::addColumn<int>("questionSize");
         QTest::addColumn<QString>("answerFamily");
         QTest::addColumn<int>("answerSize");
+        QTest::addColumn<QString>("partA");
         const QString sans = QFontInfo(ResolveFont(EnglishFontRole, 10)).family();
-        QTest::newRow("English") << "SetEnglishFonts" << sans << 14 << sans << 14;
-        QTest::newRow("Greek to English") << "SetGreekToEnglishFonts" << "Gentium Plus" << 20 << sans << 14;
-        QTest::newRow("English to Hebrew") << "SetEnglishToHebrewFonts" << sans << 14 << "Ezra SIL" << 20;
-        QTest::newRow("Hebrew to French") << "SetHebrewToFrenchFonts" << "Ezra SIL" << 20 << sans << 14;
-        QTest::newRow("Greek to Greek") << "SetGreekToGreekFonts" << "Gentium Plus" << 20 << "Gentium Plus" << 20;
+        const QString greek = "Gentium Plus";
+        const QString hebrew = "Ezra SIL";
+        QTest::newRow("SetEnglishFonts") << 0 << sans << 14 << sans << 14 << "Event 1";
+        QTest::newRow("SetEnglishToGreekFonts") << 1 << sans << 14 << greek << 20 << "Event 1";
+        QTest::newRow("SetGreekToEnglishFonts") << 2 << greek << 20 << sans << 14 << "Event 1";
+        QTest::newRow("SetGreekToGreekFonts") << 3 << greek << 20 << greek << 20 << "Event 1";
+        QTest::newRow("SetEnglishToHebrewFonts") << 4 << sans << 14 << hebrew << 20 << "Event 1";
+        QTest::newRow("SetHebrewToEnglishFonts") << 5 << hebrew << 20 << sans << 14 << "Event 1";
+        QTest::newRow("SetFrenchToHebrewFonts") << 6 << sans << 14 << hebrew << 20 << "Événement 1";
+        QTest::newRow("SetHebrewToFrenchFonts") << 7 << hebrew << 20 << sans << 14 << "Événement 1";
     }
 
     void fontsReachTheLabels()
     {
-        QFETCH(QString, setter);
+        QFETCH(int, setter);
         QFETCH(QString, questionFamily);
         QFETCH(int, questionSize);
         QFETCH(QString, answerFamily);
         QFETCH(int, answerSize);
-        AppFixture fixture(NtiUnits());
+        QFETCH(QString, partA);
+        auto questions = NtiUnits();
+        questions.resize(1);
+        AppFixture fixture(questions);
         QVERIFY(fixture.Start());
         auto& session = fixture.app.State();
         ModLanguages languages(session);
-        const std::map<QString, void (ModLanguages::*)()> setters{
-            {"SetEnglishFonts", &ModLanguages::SetEnglishFonts},
-            {"SetGreekToEnglishFonts", &ModLanguages::SetGreekToEnglishFonts},
-            {"SetEnglishToHebrewFonts", &ModLanguages::SetEnglishToHebrewFonts},
-            {"SetHebrewToFrenchFonts", &ModLanguages::SetHebrewToFrenchFonts},
-            {"SetGreekToGreekFonts", &ModLanguages::SetGreekToGreekFonts}};
-        (languages.*setters.at(setter))();
+        using Setter = void (ModLanguages::*)();
+        const Setter setters[] = {&ModLanguages::SetEnglishFonts,         &ModLanguages::SetEnglishToGreekFonts,
+                                  &ModLanguages::SetGreekToEnglishFonts,  &ModLanguages::SetGreekToGreekFonts,
+                                  &ModLanguages::SetEnglishToHebrewFonts, &ModLanguages::SetHebrewToEnglishFonts,
+                                  &ModLanguages::SetFrenchToHebrewFonts,  &ModLanguages::SetHebrewToFrenchFonts};
+        (languages.*setters[setter])();
         session.QuizFilter = "Module = 'NTI'";
         fixture.app.MainWindow().QuizType = "Flashcard";
         fixture.app.MainWindow().BeginQuiz();
@@ -288,48 +298,7 @@ private slots:
         QCOMPARE(question->font().pointSize(), questionSize);
         QCOMPARE(QFontInfo(answer->font()).family(), answerFamily);
         QCOMPARE(answer->font().pointSize(), answerSize);
-    }
-
-    void languageSettersAssignAllFive_data()
-    {
-        QTest::addColumn<int>("setter");
-        QTest::addColumn<bool>("french");
-        QTest::addColumn<QString>("questionFont");
-        QTest::addColumn<int>("questionSize");
-        QTest::addColumn<QString>("answerFont");
-        QTest::addColumn<int>("answerSize");
-        QTest::newRow("SetEnglishFonts") << 0 << false << "MS Sans Serif" << 10 << "MS Sans Serif" << 10;
-        QTest::newRow("SetEnglishToGreekFonts") << 1 << false << "MS Sans Serif" << 10 << "bwgrkl" << 16;
-        QTest::newRow("SetGreekToEnglishFonts") << 2 << false << "bwgrkl" << 16 << "MS Sans Serif" << 10;
-        QTest::newRow("SetGreekToGreekFonts") << 3 << false << "bwgrkl" << 16 << "bwgrkl" << 16;
-        QTest::newRow("SetEnglishToHebrewFonts") << 4 << false << "MS Sans Serif" << 10 << "SIL Ezra" << 16;
-        QTest::newRow("SetHebrewToEnglishFonts") << 5 << false << "SIL Ezra" << 16 << "MS Sans Serif" << 10;
-        QTest::newRow("SetFrenchToHebrewFonts") << 6 << true << "MS Sans Serif" << 10 << "SIL Ezra" << 16;
-        QTest::newRow("SetHebrewToFrenchFonts") << 7 << true << "SIL Ezra" << 16 << "MS Sans Serif" << 10;
-    }
-
-    void languageSettersAssignAllFive()
-    {
-        QFETCH(int, setter);
-        QFETCH(bool, french);
-        QFETCH(QString, questionFont);
-        QFETCH(int, questionSize);
-        QFETCH(QString, answerFont);
-        QFETCH(int, answerSize);
-        Session session;
-        session.UseFrench = !french;
-        ModLanguages languages(session);
-        using Setter = void (ModLanguages::*)();
-        const Setter setters[] = {&ModLanguages::SetEnglishFonts,         &ModLanguages::SetEnglishToGreekFonts,
-                                  &ModLanguages::SetGreekToEnglishFonts,  &ModLanguages::SetGreekToGreekFonts,
-                                  &ModLanguages::SetEnglishToHebrewFonts, &ModLanguages::SetHebrewToEnglishFonts,
-                                  &ModLanguages::SetFrenchToHebrewFonts,  &ModLanguages::SetHebrewToFrenchFonts};
-        (languages.*setters[setter])();
-        QCOMPARE(session.UseFrench, french);
-        QCOMPARE(QString::fromStdString(session.QuestionFontName), questionFont);
-        QCOMPARE(session.QuestionFontSize, questionSize);
-        QCOMPARE(QString::fromStdString(session.AnswerFontName), answerFont);
-        QCOMPARE(session.AnswerFontSize, answerSize);
+        QCOMPARE(question->text(), partA);
     }
 };
 
