@@ -5,17 +5,29 @@
 
 namespace lumenary {
 
+namespace {
+
+// Messages sit over the window the user is working in; none when that window
+// is already on its way out.
+QWidget* MessageParent()
+{
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : nullptr;
+}
+
+} // namespace
+
 void MessageBoxPrompter::Information(const std::string& text, const std::string& title)
 {
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::Ok, QApplication::activeWindow());
+                    QMessageBox::Ok, MessageParent());
     box.exec();
 }
 
 bool MessageBoxPrompter::Question(const std::string& text, const std::string& title)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+                    QMessageBox::Yes | QMessageBox::No, MessageParent());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
