@@ -121,6 +121,18 @@ private slots:
         QVERIFY(fixture.app.MainWindow().isVisible());
     }
 
+    void f10OpensTheMenuBar()
+    {
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        QApplication::setActiveWindow(&fixture.app.MainWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&fixture.app.MainWindow()));
+        QTest::keyClick(&fixture.app.MainWindow(), Qt::Key_F10);
+        auto* active = fixture.app.MainWindow().menuBar()->activeAction();
+        QVERIFY(active);
+        QCOMPARE(active->objectName(), QString("MnuQuizzes"));
+    }
+
     void oneInstancePerWindow()
     {
         AppFixture fixture(SmallBank());
