@@ -70,6 +70,37 @@ private slots:
         QVERIFY2(Pool(filter).RecordCount() > 0, qPrintable(filter));
     }
 
+    // Clearing one stem or tense box with every unit ticked leaves a quiz
+    // that holds none of that theme and still has questions.
+    void themeExclusionsLeaveTheRest_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("excluded");
+        for (const auto& window : catalogue::ChecklistWindows()) {
+            std::vector<int> everyBox;
+            for (const auto& box : window.boxes)
+                if (box.enabled)
+                    everyBox.push_back(box.index);
+            for (const auto& themeBox : window.themeBoxes) {
+                const int cleared[] = {themeBox.index};
+                QTest::newRow(ControlName(window.name, window.themeControl, themeBox.index))
+                    << QString::fromStdString(catalogue::ChecklistFilter(window, everyBox, cleared).value_or(""))
+                    << QString::fromUtf8(themeBox.theme.data(), static_cast<qsizetype>(themeBox.theme.size()));
+            }
+        }
+    }
+
+    void themeExclusionsLeaveTheRest()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, excluded);
+        auto pool = Pool(filter);
+        QVERIFY2(pool.RecordCount() > 0, qPrintable(filter));
+        for (pool.MoveFirst(); !pool.AtEnd(); pool.MoveNext())
+            QVERIFY2(QString::fromStdString(FieldText(pool.Field("Theme"))).compare(excluded, Qt::CaseInsensitive) != 0,
+                     qPrintable(QString::fromStdString(FieldText(pool.Field("ID")))));
+    }
+
     void principalPartSectionsHoldOnlyTenses_data()
     {
         QTest::addColumn<QString>("filter");
