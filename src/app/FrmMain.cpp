@@ -214,23 +214,60 @@ void FrmMain::BeginQuiz()
         ShowMainWindow();
         return;
     }
-    if (QuizType == QLatin1String("Flashcard"))
-        flashcard_.StartFlashcardQuiz();
-    else
-        ShowMainWindow(); // no engine of that type
+    // The codes in the order they are compared; letter case counts.
+    const std::pair<const char*, QuizEngine*> engines[] = {
+        {"Flashcard", &flashcard_}, {"MC", nullptr}, {"SA", nullptr}, {"TF", nullptr}};
+    for (const auto& [code, engine] : engines) {
+        if (QuizType == QLatin1String(code)) {
+            if (engine) {
+                engine->StartQuiz();
+                return;
+            }
+            break;
+        }
+    }
+    ShowMainWindow(); // no engine of that type
+}
+
+void FrmMain::ReviewMissedQuestions(QuizEngine* engine)
+{
+    services_.session.QuizFilter += "and Correct=0";
+    if (engine)
+        engine->ClearProgressCaptions();
+    QuizSelected();
+    if (engine && services_.session.PoolReady) {
+        engine->StartQuiz();
+        return;
+    }
+    // Nothing to review (the marks could not be kept), or no such engine yet.
+    ShowMainWindow();
+    if (engine)
+        engine->CloseQuizWindow();
 }
 
 void FrmMain::MissedQuestionsFlashcard()
 {
-    services_.session.QuizFilter += "and Correct=0";
-    services_.windows.Get<FrmFlashcard>().Panel().ClearValues();
-    QuizSelected();
-    if (!services_.session.PoolReady) {
-        ShowMainWindow();
-        services_.windows.Unload<FrmFlashcard>();
-        return;
-    }
-    flashcard_.StartFlashcardQuiz();
+    ReviewMissedQuestions(&flashcard_);
+}
+
+void FrmMain::MissedQuestionsSA()
+{
+    ReviewMissedQuestions(nullptr);
+}
+
+void FrmMain::MissedQuestionsTrueFalse()
+{
+    ReviewMissedQuestions(nullptr);
+}
+
+void FrmMain::MissedQuestionsMC()
+{
+    ReviewMissedQuestions(nullptr);
+}
+
+void FrmMain::MissedQuestionsMCGreek()
+{
+    ReviewMissedQuestions(nullptr);
 }
 
 void FrmMain::ShowMainWindow()

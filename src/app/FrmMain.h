@@ -41,6 +41,10 @@ public:
     void QuizSelected() override;
     void BeginQuiz() override;
     void MissedQuestionsFlashcard() override;
+    void MissedQuestionsSA();
+    void MissedQuestionsTrueFalse();
+    void MissedQuestionsMC();
+    void MissedQuestionsMCGreek();
 
     void ShowMainWindow() override;
     void EndProgram() override;
@@ -55,6 +59,9 @@ private:
     void BuildMenus();
     void RegisterWindows();
     void EndIfNothingIsOpen();
+    // The five reviews differ only in their engine; nullptr for an engine
+    // the program does not have yet.
+    void ReviewMissedQuestions(QuizEngine* engine);
 
     MainWindowServices services_;
     QuizContext context_;

@@ -21,6 +21,16 @@ void ModFlashcard::StartFlashcardQuiz()
     NextFlashcard();
 }
 
+void ModFlashcard::ClearProgressCaptions()
+{
+    context_.windows.Get<FrmFlashcard>().Panel().ClearValues();
+}
+
+void ModFlashcard::CloseQuizWindow()
+{
+    context_.windows.Unload<FrmFlashcard>();
+}
+
 void ModFlashcard::NextFlashcard()
 {
     auto& session = context_.session;
@@ -35,7 +45,7 @@ void ModFlashcard::NextFlashcard()
         return;
     }
     context_.host.ShowMainWindow();
-    context_.windows.Unload<FrmFlashcard>();
+    CloseQuizWindow();
 }
 
 void ModFlashcard::ShowFlashcardQuestion()
