@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace lumenary {
 
 namespace {
@@ -95,10 +97,21 @@ void ChecklistWindow::Arrange(QGridLayout* boxes, QVBoxLayout* side, const QStri
     layout->addLayout(buttons);
 }
 
-void ChecklistWindow::AddBoxColumn(QGridLayout& grid, int column, int first, int last)
+QGridLayout* ChecklistWindow::BoxColumns(std::initializer_list<std::pair<int, int>> columns)
 {
-    for (int index = first; index <= last; ++index)
-        grid.addWidget(Box(index), index - first, column);
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(11);
+    grid->setHorizontalSpacing(24);
+    int rows = 0;
+    int column = 0;
+    for (const auto& [first, last] : columns) {
+        for (int index = first; index <= last; ++index)
+            grid->addWidget(Box(index), index - first, column);
+        rows = std::max(rows, last - first + 1);
+        ++column;
+    }
+    grid->setRowStretch(rows, 1);
+    return grid;
 }
 
 } // namespace lumenary

@@ -2,7 +2,9 @@
 
 #include "SelectionWindow.h"
 
+#include <initializer_list>
 #include <map>
+#include <utility>
 
 class QCheckBox;
 class QGridLayout;
@@ -30,8 +32,8 @@ protected:
     bool CheckSelection() override;
     std::string BuildFilter() override;
 
-    // Lays boxes first..last out top to bottom in one column of a grid.
-    void AddBoxColumn(QGridLayout& grid, int column, int first, int last);
+    // The boxes in columns, each a run first..last from top to bottom.
+    QGridLayout* BoxColumns(std::initializer_list<std::pair<int, int>> columns);
     // The window's arrangement: the prompt along the top, the boxes with the
     // side column (group buttons and frames) to their right, and "&Select All",
     // "&Unselect All" and "&OK" in a row along the bottom.

@@ -33,12 +33,7 @@ FrmNTUnits::FrmNTUnits(QuizContext& context)
                        {QStringLiteral("Event To Reference"), QStringLiteral("Reference To Event")}, 0},
                       context)
 {
-    auto* units = new QGridLayout;
-    units->setVerticalSpacing(10);
-    units->setHorizontalSpacing(24);
-    AddBoxColumn(*units, 0, 1, 7);
-    AddBoxColumn(*units, 1, 8, 13);
-    units->setRowStretch(7, 1);
+    auto* units = BoxColumns({{1, 7}, {8, 13}});
 
     auto* side = new QVBoxLayout;
     for (int index = 1; index <= 6; ++index)

@@ -15,12 +15,7 @@ FrmSysTheo::FrmSysTheo(QuizContext& context)
                        {QStringLiteral("Theme to Reference"), QStringLiteral("Reference to Theme")}, 1},
                       context)
 {
-    auto* units = new QGridLayout;
-    units->setVerticalSpacing(12);
-    units->setHorizontalSpacing(24);
-    AddBoxColumn(*units, 0, 1, 5);
-    AddBoxColumn(*units, 1, 6, 10);
-    units->setRowStretch(5, 1);
+    auto* units = BoxColumns({{1, 5}, {6, 10}});
 
     auto* side = new QVBoxLayout;
     side->addWidget(MakeButton(QStringLiteral("CmdUnits(1)"), QStringLiteral("1st Semester"), [this] { TickBoxes(1, 5); }));
