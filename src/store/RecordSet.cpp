@@ -265,8 +265,8 @@ bool RecordSet::FindFirst(const std::string& criterion)
 {
     Load();
     const auto condition = CompileFilter(ParseFilter(criterion), rows_->columns, criterion);
-    SQLite::Statement query(rows_->database->Sql(),
-                            "SELECT rowid FROM " + QuoteIdentifier(rows_->table) + " WHERE " + condition.sql);
+    auto& query = rows_->database->Statement("SELECT rowid FROM " + QuoteIdentifier(rows_->table) + " WHERE "
+                                             + condition.sql);
     condition.Bind(query);
     std::optional<std::size_t> first;
     while (query.executeStep()) {
@@ -276,6 +276,7 @@ bool RecordSet::FindFirst(const std::string& criterion)
             first = std::min(first.value_or(rows_->rowIds.size()),
                              static_cast<std::size_t>(found - rows_->rowIds.begin()));
     }
+    query.reset(); // ends the read, so checkpoints are not held back
     if (!first)
         return false;
     position_ = *first;
