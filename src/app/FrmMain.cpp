@@ -10,6 +10,7 @@
 #include "Prompter.h"
 #include "Session.h"
 #include "StoreError.h"
+#include "Version.h"
 #include "WindowRegistry.h"
 
 #include <QCloseEvent>
@@ -55,7 +56,7 @@ QLabel* PortraitLabel(const char* name, const QString& text, QWidget* parent)
 } // namespace
 
 FrmMain::FrmMain(MainWindowServices services)
-    : LumenaryWindow(QStringLiteral("FrmMain"), QStringLiteral("Lumenary 4.5")),
+    : LumenaryWindow(QStringLiteral("FrmMain"), QStringLiteral("Lumenary ") + QLatin1String(ProgramVersion)),
       services_(std::move(services)),
       context_{services_.session, services_.prompter, services_.common, services_.languages, services_.windows, *this},
       flashcard_(context_)
@@ -227,6 +228,11 @@ void FrmMain::BeginQuiz()
         }
     }
     ShowMainWindow(); // no engine of that type
+}
+
+void FrmMain::StartGreekTenseQuiz()
+{
+    ShowMainWindow(); // the tense engine comes with a later part of the program
 }
 
 void FrmMain::ReviewMissedQuestions(QuizEngine* engine)

@@ -40,11 +40,12 @@ public:
     void SetQuizType(const QString& quizType) override { QuizType = quizType; }
     void QuizSelected() override;
     void BeginQuiz() override;
+    void StartGreekTenseQuiz() override;
     void MissedQuestionsFlashcard() override;
-    void MissedQuestionsSA();
-    void MissedQuestionsTrueFalse();
-    void MissedQuestionsMC();
-    void MissedQuestionsMCGreek();
+    void MissedQuestionsSA() override;
+    void MissedQuestionsTrueFalse() override;
+    void MissedQuestionsMC() override;
+    void MissedQuestionsMCGreek() override;
 
     void ShowMainWindow() override;
     void EndProgram() override;

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "FontRoles.h"
+
 namespace lumenary {
 
 struct Session;
 
-inline constexpr char EnglishFontRole[] = "MS Sans Serif";
-inline constexpr char GreekFontRole[] = "bwgrkl";
-inline constexpr char HebrewFontRole[] = "SIL Ezra";
 inline constexpr int EnglishBaseSize = 10;
 inline constexpr int LanguageBaseSize = 16;
 

@@ -17,7 +17,14 @@ public:
     virtual void BeginQuiz() = 0;
     virtual void QuizSelected() = 0;
 
+    // The Greek tense quiz, started by its selection windows on a prepared pool.
+    virtual void StartGreekTenseQuiz() = 0;
+
     virtual void MissedQuestionsFlashcard() = 0;
+    virtual void MissedQuestionsSA() = 0;
+    virtual void MissedQuestionsTrueFalse() = 0;
+    virtual void MissedQuestionsMC() = 0;
+    virtual void MissedQuestionsMCGreek() = 0;
 };
 
 } // namespace lumenary

@@ -1,6 +1,6 @@
 #include "FontResolver.h"
 
-#include "ModLanguages.h"
+#include "FontRoles.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
