@@ -14,6 +14,8 @@
 #include "WindowRegistry.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
@@ -189,11 +191,17 @@ void FrmMain::BuildMenus()
         }
     }
 
-    // F10 opens the menu bar, as it does in other desktop programs.
+    // F10 activates the menu bar as in other desktop programs: the first
+    // title highlighted, no drop-down open. Qt enters that keyboard mode only
+    // on a lone Alt press and release, so F10 hands the menu bar exactly that.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, [this] {
-        menuBar()->setFocus(Qt::MenuBarFocusReason);
-        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+        for (auto type : {QEvent::ShortcutOverride, QEvent::KeyPress}) {
+            QKeyEvent press(type, Qt::Key_Alt, Qt::AltModifier);
+            QCoreApplication::sendEvent(this, &press);
+        }
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &release);
     });
 }
 

@@ -52,8 +52,12 @@ void ModCommonQuiz::CountCorrectAnswer()
 void ModCommonQuiz::RecordMissedQuestion()
 {
     auto& pool = *session_.QuizRecordset;
-    if (!pool.FindFirst("ID = " + std::to_string(session_.CurrentQuestionID)))
+    if (!pool.FindFirst("ID = " + std::to_string(session_.CurrentQuestionID))) {
+        // Deleted or renumbered behind the program's back: the miss cannot be kept.
+        ReportMarkerWriteFailure(session_, prompter_,
+                                 "no question has the ID " + std::to_string(session_.CurrentQuestionID) + " any more");
         return;
+    }
     try {
         pool.Edit();
         pool.SetField("Correct", std::int64_t{0});

@@ -98,6 +98,7 @@ void SelectionWindow::CmdOK_Click()
     // language quiz may have changed it since this window opened.
     SetQuizFonts();
     context_.session.QuizFilter = BuildFilter();
+    const WindowRegistry::Handover toQuiz(context_.windows);
     Unload();
     context_.host.BeginQuiz();
 }

@@ -1,6 +1,7 @@
 #include "WindowRegistry.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lumenary {
 
@@ -21,8 +22,18 @@ void WindowRegistry::Unload(std::type_index type)
     QWidget* window = found->second.window.release();
     window->hide();
     window->deleteLater();
-    if (onUnloaded)
+    if (handovers_ > 0)
+        unloadedDuringHandover_ = true;
+    else if (onUnloaded)
         onUnloaded();
+}
+
+WindowRegistry::Handover::~Handover()
+{
+    if (--registry_.handovers_ > 0 || !std::exchange(registry_.unloadedDuringHandover_, false))
+        return;
+    if (registry_.onUnloaded)
+        registry_.onUnloaded();
 }
 
 void WindowRegistry::Unload(const QWidget* window)

@@ -45,6 +45,21 @@ public:
     // Called after a window has been unloaded.
     std::function<void()> onUnloaded;
 
+    // While one of these lives, unloading a window does not call onUnloaded;
+    // it is called once as the last one ends, if a window was unloaded
+    // meanwhile. A window being replaced by another (a selection window by
+    // its quiz) is not "no window left".
+    class [[nodiscard]] Handover {
+    public:
+        explicit Handover(WindowRegistry& registry) : registry_(registry) { ++registry_.handovers_; }
+        ~Handover();
+        Handover(const Handover&) = delete;
+        Handover& operator=(const Handover&) = delete;
+
+    private:
+        WindowRegistry& registry_;
+    };
+
 private:
     struct Entry {
         std::function<std::unique_ptr<QWidget>()> factory;
@@ -55,6 +70,8 @@ private:
     void Unload(std::type_index type);
 
     std::unordered_map<std::type_index, Entry> entries_;
+    int handovers_ = 0;
+    bool unloadedDuringHandover_ = false;
 };
 
 } // namespace lumenary

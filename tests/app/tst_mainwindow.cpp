@@ -18,6 +18,25 @@ using lumenary::test::AppFixture;
 
 namespace {
 
+// Sees every event of the application while it lives.
+class EventWatcher : public QObject {
+public:
+    explicit EventWatcher(std::function<void(QObject*, QEvent*)> seen) : seen_(std::move(seen))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        seen_(object, event);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> seen_;
+};
+
 std::vector<BankQuestion> SmallBank()
 {
     return {test::Question(1, "Kings"), test::Question(2, "Kings"), test::Question(3, "NTI", 1)};
@@ -44,12 +63,17 @@ private slots:
     void opensTheDatabaseBeforeShowing()
     {
         AppFixture fixture(SmallBank());
+        // What the program holds at the moment the main window is first shown.
+        bool openAtFirstShow = false;
+        int shows = 0;
+        const auto watcher = std::make_unique<EventWatcher>([&](QObject* object, QEvent* event) {
+            if (event->type() == QEvent::Show && object->objectName() == "FrmMain" && shows++ == 0)
+                openAtFirstShow = fixture.app.State().QuestionDatabase != nullptr;
+        });
         QVERIFY(fixture.Start());
-        QVERIFY(fixture.app.State().QuestionDatabase);
-        QCOMPARE(fixture.app.State().QuestionTableName, std::string("lm40data"));
-        QVERIFY(fixture.app.MainWindow().isVisible());
+        QCOMPARE(shows, 1);
+        QVERIFY(openAtFirstShow);
         QCOMPARE(fixture.app.MainWindow().windowTitle(), QString("Lumenary 4.5"));
-        QCOMPARE(AppFixture::Text("FrmMain", "Label1"), QString("William Tyndale"));
         QVERIFY(fixture.prompter.messages.empty());
         AppFixture::Snapshot(&fixture.app.MainWindow(), "main-window");
     }
@@ -121,16 +145,33 @@ private slots:
         QVERIFY(fixture.app.MainWindow().isVisible());
     }
 
-    void f10OpensTheMenuBar()
+    void f10ActivatesTheMenuBarWithoutADropDown()
     {
         AppFixture fixture(SmallBank());
         QVERIFY(fixture.Start());
-        QApplication::setActiveWindow(&fixture.app.MainWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&fixture.app.MainWindow()));
-        QTest::keyClick(&fixture.app.MainWindow(), Qt::Key_F10);
-        auto* active = fixture.app.MainWindow().menuBar()->activeAction();
-        QVERIFY(active);
-        QCOMPARE(active->objectName(), QString("MnuQuizzes"));
+        auto& main = fixture.app.MainWindow();
+        QApplication::setActiveWindow(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto* bar = main.menuBar();
+        const auto active = [bar] { return bar->activeAction() ? bar->activeAction()->objectName() : QString(); };
+
+        QTest::keyClick(&main, Qt::Key_F10);
+        QCOMPARE(active(), QString("MnuQuizzes"));
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(QApplication::focusWidget(), bar);
+
+        QTest::keyClick(bar, Qt::Key_Right);
+        QVERIFY(active() != "MnuQuizzes" && !active().isEmpty());
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(bar, Qt::Key_Left);
+        QCOMPARE(active(), QString("MnuQuizzes"));
+
+        QTest::keyClick(bar, Qt::Key_Down);
+        QTRY_COMPARE(QApplication::activePopupWidget(), bar->findChild<QMenu*>("MnuQuizzes"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QCOMPARE(active(), QString());
     }
 
     void oneInstancePerWindow()
@@ -170,6 +211,34 @@ private slots:
         QCOMPARE(fixture.programEnds, 1);
     }
 
+    // A selection window replaced by its quiz is not "no window left", in
+    // whichever order the window unloads itself and begins the quiz.
+    void quizStartsAfterTheMainWindowWasClosed_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("unloads, then begins") << "MnuSysTheo" << "FrmSysTheo" << "ChkUnit(1)";
+    }
+
+    void quizStartsAfterTheMainWindowWasClosed()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        AppFixture fixture(SmallBank());
+        fixture.bank.Execute("UPDATE lm40data SET Module = 'Systematic Theology', Category = 1");
+        QVERIFY(fixture.Start());
+        fixture.Choose(entry);
+        fixture.app.MainWindow().close();
+        AppFixture::Click(window, box);
+        AppFixture::Click(window, "OptQuiz(2)");
+        AppFixture::Click(window, "CmdOK");
+        QCOMPARE(fixture.programEnds, 0);
+        QVERIFY(AppFixture::Window("FrmFlashcard"));
+        QVERIFY(!AppFixture::Window(window));
+    }
+
     void launchOutcomes_data()
     {
         QTest::addColumn<QString>("quizType");
@@ -180,7 +249,9 @@ private slots:
         QTest::newRow("empty pool") << "Flashcard" << "Module = 'Popes'"
                                     << "No words match your criteria.  Please try again." << false;
         QTest::newRow("type matches nothing") << "flashcard" << "Module = 'Kings'" << "" << false;
-        QTest::newRow("filter does not parse") << "Flashcard" << "Module = 'Kings" << "cannot be read" << false;
+        QTest::newRow("filter does not parse")
+            << "Flashcard" << "Module = 'Kings"
+            << "Quiz Cannot Start|The quiz filter \"Module = 'Kings\" cannot be read: " << false;
     }
 
     void launchOutcomes()
@@ -197,8 +268,12 @@ private slots:
         QCOMPARE(AppFixture::Window("FrmFlashcard") != nullptr, quizWindow);
         QCOMPARE(fixture.app.MainWindow().isVisible(), !quizWindow);
         QCOMPARE(fixture.prompter.messages.size(), std::size_t(message.isEmpty() ? 0 : 1));
-        if (!message.isEmpty())
-            QVERIFY(QString::fromStdString(fixture.prompter.messages[0].text).contains(message));
+        if (!message.isEmpty()) {
+            const auto& shown = fixture.prompter.messages[0];
+            const QString title = message.contains('|') ? message.section('|', 0, 0) : QString("No Matching Words Found");
+            QCOMPARE(QString::fromStdString(shown.title), title);
+            QVERIFY2(QString::fromStdString(shown.text).startsWith(message.section('|', -1)), shown.text.c_str());
+        }
     }
 
     void splashDismissal_data()

@@ -139,6 +139,24 @@ private slots:
         quiz.common.RecordMissedQuestion();
         QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 2);
         QCOMPARE(quiz.bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(missed)), 0);
+        QVERIFY(quiz.prompter.messages.empty());
+    }
+
+    void missOfAVanishedRecordIsToldOnce()
+    {
+        SeededRandom random;
+        Quiz quiz(6, random);
+        for (int question = 0; question < 2; ++question) {
+            quiz.session.CurrentQuestionID = quiz.DrawId();
+            quiz.bank.Execute("DELETE FROM lm40data WHERE ID = " + std::to_string(quiz.session.CurrentQuestionID));
+            quiz.common.RecordMissedQuestion();
+        }
+        QCOMPARE(quiz.prompter.messages.size(), std::size_t{1});
+        QCOMPARE(quiz.prompter.messages.front().title, std::string("Results Not Saved"));
+        QVERIFY(quiz.prompter.messages.front().text.find("no question has the ID") != std::string::npos);
+        quiz.session.CurrentQuestionID = quiz.DrawId(); // the quiz goes on
+        quiz.common.RecordMissedQuestion();
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
     }
 
     void countsCorrectAnswers()
