@@ -1,5 +1,5 @@
 // The subject catalogue: the exact filter texts the selection windows build,
-// and the captions and states the windows show.
+// and tables that run without gaps.
 
 #include "SubjectCatalogue.h"
 
@@ -136,40 +136,6 @@ private slots:
         QCOMPARE(QString::fromStdString(OptionFilter(option)), filter);
     }
 
-    void boxCaptionsAndStates_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("unit 6 has one space") << "FrmNTUnits" << 6 << "Unit 6: Romans 1 - 16" << true;
-        QTest::newRow("unit 10") << "FrmNTUnits" << 10 << "Unit 10:  I Thes. 1 - II Tim. 4" << true;
-        QTest::newRow("Mark") << "FrmNTBooks" << 1 << "Mark" << false;
-        QTest::newRow("Phillippians") << "FrmNTBooks" << 10 << "Phillippians" << true;
-        QTest::newRow("Jude") << "FrmNTBooks" << 25 << "Jude" << false;
-        QTest::newRow("Job, detailed") << "FrmOTDetailed" << 17 << "Job" << false;
-        QTest::newRow("Psalms, detailed") << "FrmOTDetailed" << 18 << "Psalms" << false;
-        QTest::newRow("Job, simplified") << "FrmOTSimplified" << 17 << "Job" << true;
-        QTest::newRow("Lamentations, simplified") << "FrmOTSimplified" << 24 << "Lamentations" << true;
-        QTest::newRow("Obadiah, simplified") << "FrmOTSimplified" << 30 << "Obadiah" << false;
-        QTest::newRow("last Greek unit") << "FrmGreek" << 18 << "II: 90-120" << true;
-        QTest::newRow("Hebrew function words 49-62") << "FrmHebrew" << 6 << "49-62" << true;
-        QTest::newRow("first Hebrew noun unit") << "FrmHebrew" << 23 << "101-105" << true;
-        QTest::newRow("irregular lesson 63") << "FrmGreekPPIV" << 33 << "63" << true;
-        QTest::newRow("elementary verb 43") << "FrmGreekPPET" << 43 << "43" << true;
-    }
-
-    void boxCaptionsAndStates()
-    {
-        QFETCH(QString, window);
-        QFETCH(int, index);
-        QFETCH(QString, caption);
-        QFETCH(bool, enabled);
-        const auto& box = Checklist(window).Box(index);
-        QCOMPARE(QString::fromStdString(box.caption), caption);
-        QCOMPARE(box.enabled, enabled);
-    }
-
     // A row lost or doubled in a table shifts every caption after it.
     void boxesRunWithoutGaps_data()
     {
@@ -195,43 +161,6 @@ private slots:
             if (boxes[i].enabled)
                 QVERIFY2(!std::holds_alternative<std::monostate>(boxes[i].term), boxes[i].caption.c_str());
         }
-    }
-
-    void quizKinds_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("multipleChoice");
-        QTest::addColumn<bool>("shortAnswer");
-        QTest::addColumn<bool>("tenseDrill");
-        QTest::newRow("NT units") << "FrmNTUnits" << true << true << false;
-        QTest::newRow("systematic theology") << "FrmSysTheo" << true << false << false;
-        QTest::newRow("NT books") << "FrmNTBooks" << true << true << false;
-        QTest::newRow("OT detailed") << "FrmOTDetailed" << true << true << false;
-        QTest::newRow("OT simplified") << "FrmOTSimplified" << true << false << false;
-        QTest::newRow("Hebrew") << "FrmHebrew" << true << false << false;
-        QTest::newRow("tense window") << "FrmGreekPPIT" << false << false << true;
-        QTest::newRow("principal parts vocabulary") << "FrmGreekPPEV" << true << false << false;
-        QTest::newRow("option window") << "FrmKings" << true << false << false;
-    }
-
-    void quizKinds()
-    {
-        QFETCH(QString, window);
-        QFETCH(bool, multipleChoice);
-        QFETCH(bool, shortAnswer);
-        QFETCH(bool, tenseDrill);
-        const auto* checklist = FindChecklistWindow(window.toStdString());
-        const QuizKinds kinds = checklist ? checklist->quizKinds : Options(window).quizKinds;
-        QCOMPARE(kinds.Has(QuizKind::MultipleChoice), multipleChoice);
-        QCOMPARE(kinds.Has(QuizKind::ShortAnswer), shortAnswer);
-        QCOMPARE(kinds.Has(QuizKind::GreekTense), tenseDrill);
-    }
-
-    void disabledOptions()
-    {
-        const auto& window = Options("FrmNTI");
-        for (const auto& option : window.options)
-            QCOMPARE(option.enabled, option.index < 3 || option.index > 5);
     }
 
     void unknownBoxesAreRefused()
