@@ -2,6 +2,7 @@
 
 #include "ModCommonPreQuiz.h"
 #include "Prompter.h"
+#include "QuestionDatabase.h"
 #include "RandomSource.h"
 #include "Session.h"
 #include "StoreError.h"
@@ -32,7 +33,7 @@ void ModCommonQuiz::DrawRandomQuestion()
         pool.SetField("QuestionUsed", std::int64_t{1});
         pool.Update();
     } catch (const SQLite::Exception& error) {
-        ReportMarkerWriteFailure(session_, prompter_, error.what());
+        ReportMarkerWriteFailure(session_, prompter_, DescribeFailure(error));
     }
     ++session_.QuestionsAsked;
     --session_.QuestionsRemaining;
@@ -63,7 +64,7 @@ void ModCommonQuiz::RecordMissedQuestion()
         pool.SetField("Correct", std::int64_t{0});
         pool.Update();
     } catch (const SQLite::Exception& error) {
-        ReportMarkerWriteFailure(session_, prompter_, error.what());
+        ReportMarkerWriteFailure(session_, prompter_, DescribeFailure(error));
     }
 }
 

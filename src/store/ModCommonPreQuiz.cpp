@@ -7,7 +7,6 @@
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Transaction.h>
 
-#include <optional>
 #include <utility>
 
 namespace lumenary {
@@ -16,6 +15,8 @@ void ReportMarkerWriteFailure(Session& session, Prompter& prompter, const std::s
 {
     if (std::exchange(session.MarkerWriteFailed, true))
         return;
+    // Told once; later writes still try, but without keeping the user waiting.
+    session.QuestionDatabase->Sql().setBusyTimeout(0);
     prompter.Information("Your results cannot be saved in the question database \"" + session.QuestionDatabase->Path().string()
                              + "\" (" + reason + "). The quiz goes on, but what you answer is not kept.",
                          "Results Not Saved");
@@ -58,39 +59,28 @@ void ModCommonPreQuiz::PrepareQuestionPool()
     }
     session_.QuestionCount = static_cast<int>(pool.RecordCount());
 
-    // Both marking passes commit together: a pool is marked wholly or not at all.
-    std::optional<SQLite::Transaction> transaction;
+    // Both marking passes commit together: a pool is marked wholly or not at
+    // all. A pool whose marks cannot be kept cannot be reviewed either, so the
+    // quiz does not start and the previous marks stay as they were.
     try {
-        transaction.emplace(session_.QuestionDatabase->Sql());
+        SQLite::Transaction transaction(session_.QuestionDatabase->Sql());
+        session_.QuizRecordset->UpdateAll({{"Chosen", std::int64_t{1}}});
+        ResetPoolMarks();
+        transaction.commit();
     } catch (const SQLite::Exception& error) {
-        ReportMarkerWriteFailure(session_, prompter_, error.what());
+        throw StoreError("The quiz cannot be prepared: its questions cannot be marked in the question database \""
+                         + session_.QuestionDatabase->Path().string() + "\" (" + DescribeFailure(error)
+                         + "). Nothing was changed.");
     }
-    MarkPool({{"Chosen", std::int64_t{1}}});
     session_.PoolReady = true;
-    ResetPoolMarks();
-    if (transaction) {
-        try {
-            transaction->commit();
-        } catch (const SQLite::Exception& error) {
-            ReportMarkerWriteFailure(session_, prompter_, error.what());
-        }
-    }
     session_.ResetQuizCounters();
 }
 
 void ModCommonPreQuiz::ResetPoolMarks()
 {
-    MarkPool({{"QuestionUsed", std::int64_t{0}}, {"Correct", std::int64_t{1}}});
+    session_.QuizRecordset->UpdateAll({{"QuestionUsed", std::int64_t{0}}, {"Correct", std::int64_t{1}}});
     session_.QuizRecordset->MoveLast();
 }
 
-void ModCommonPreQuiz::MarkPool(const std::vector<std::pair<std::string, FieldValue>>& marks)
-{
-    try {
-        session_.QuizRecordset->UpdateAll(marks);
-    } catch (const SQLite::Exception& error) {
-        ReportMarkerWriteFailure(session_, prompter_, error.what());
-    }
-}
 
 } // namespace lumenary

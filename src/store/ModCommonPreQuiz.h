@@ -26,14 +26,12 @@ public:
     void PrepareQuiz();
     void OpenQuestionTable();
     void ApplyQuizFilter(); // throws FilterError
+    // Throws StoreError, with the previous marks kept, when the pool's marks
+    // cannot be written.
     void PrepareQuestionPool();
     void ResetPoolMarks();
 
 private:
-    // Writes marks into every pool record; a failure is told once and the
-    // preparation goes on.
-    void MarkPool(const std::vector<std::pair<std::string, FieldValue>>& marks);
-
     Session& session_;
     Prompter& prompter_;
 };

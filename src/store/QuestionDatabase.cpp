@@ -5,6 +5,8 @@
 #include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/Exception.h>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -50,7 +52,28 @@ void CheckReadableFile(const std::filesystem::path& file)
         throw StoreError("The question database " + Quoted(file) + " cannot be read: permission denied.");
 }
 
+// How long a write waits for another program to release the file.
+constexpr int BusyTimeoutMs = 1500;
+
 } // namespace
+
+std::string DescribeFailure(const SQLite::Exception& error)
+{
+    switch (error.getErrorCode()) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return "the file is in use by another program, perhaps another copy of Lumenary";
+    case SQLITE_FULL:
+        return "the disk is full";
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return std::string("the file is damaged: ") + error.what();
+    case SQLITE_READONLY:
+        return "the file cannot be written";
+    default:
+        return error.what();
+    }
+}
 
 const std::vector<std::string>& QuestionFieldNames()
 {
@@ -85,10 +108,22 @@ std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::
             database = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE);
             SQLite::Backup(*database, onDisk).executeStep();
         } else {
-            database = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READWRITE, 2000);
+            database = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READWRITE, BusyTimeoutMs);
         }
-        database->exec("SELECT count(*) FROM sqlite_master");
+        // A damaged page is found now, not in the middle of a quiz.
+        SQLite::Statement check(*database, "PRAGMA quick_check(1)");
+        if (check.executeStep() && check.getColumn(0).getString() != "ok")
+            throw StoreError("The question database " + Quoted(file) + " is damaged (" + check.getColumn(0).getString()
+                             + "). Start again from a copy of the bundled question bank.");
     } catch (const SQLite::Exception& error) {
+        const int code = error.getErrorCode();
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+            throw StoreError("The question database " + Quoted(file)
+                             + " is in use by another program, perhaps another copy of Lumenary. Close that "
+                               "program, then start Lumenary again.");
+        if (code == SQLITE_CORRUPT)
+            throw StoreError("The question database " + Quoted(file) + " is damaged (" + error.what()
+                             + "). Start again from a copy of the bundled question bank.");
         throw StoreError("The question database " + Quoted(file) + " is not a usable SQLite database ("
                          + error.what() + ").");
     }
@@ -105,8 +140,8 @@ std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::
             opened->Sql().exec("PRAGMA wal_autocheckpoint=200");
         }
     } catch (const SQLite::Exception& error) {
-        throw StoreError("The question database " + Quoted(file) + " cannot be prepared for use (" + error.what()
-                         + ").");
+        throw StoreError("The question database " + Quoted(file) + " cannot be prepared for use ("
+                         + DescribeFailure(error) + ").");
     }
     return opened;
 }
@@ -127,14 +162,14 @@ std::vector<std::string> QuestionDatabase::Columns(std::string_view table)
     return names;
 }
 
-SQLite::Statement& QuestionDatabase::Statement(const std::string& sql)
+QuestionDatabase::StatementHandle QuestionDatabase::Statement(const std::string& sql)
 {
     auto found = statements_.find(sql);
     if (found == statements_.end())
         found = statements_.emplace(sql, std::make_unique<SQLite::Statement>(*database_, sql)).first;
-    found->second->reset();
+    found->second->tryReset();
     found->second->clearBindings();
-    return *found->second;
+    return StatementHandle(*found->second);
 }
 
 void QuestionDatabase::CheckQuestionTable()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 
 #include <filesystem>
@@ -40,8 +41,10 @@ public:
     // The column names of a table, in their declared order.
     std::vector<std::string> Columns(std::string_view table);
 
-    // A prepared statement kept for reuse; reset before it is returned.
-    SQLite::Statement& Statement(const std::string& sql);
+    // A prepared statement kept for reuse, reset and unbound; the handle
+    // resets it again as it goes.
+    class StatementHandle;
+    StatementHandle Statement(const std::string& sql);
 
 private:
     QuestionDatabase(std::unique_ptr<SQLite::Database> database, std::filesystem::path path, bool readOnly);
@@ -53,6 +56,27 @@ private:
     bool readOnly_;
     std::map<std::string, std::unique_ptr<SQLite::Statement>, std::less<>> statements_;
 };
+
+// A statement left active (a read not stepped to its end, or a write that
+// failed) keeps its transaction open, and later writes of the connection then
+// wait uncommitted until it is reset. The handle resets it whatever happens.
+class QuestionDatabase::StatementHandle {
+public:
+    explicit StatementHandle(SQLite::Statement& statement) : statement_(statement) {}
+    ~StatementHandle() { statement_.tryReset(); }
+    StatementHandle(const StatementHandle&) = delete;
+    StatementHandle& operator=(const StatementHandle&) = delete;
+
+    SQLite::Statement& operator*() const { return statement_; }
+    SQLite::Statement* operator->() const { return &statement_; }
+
+private:
+    SQLite::Statement& statement_;
+};
+
+// What went wrong with the database, in words for the user: the file in use
+// by another program, a full disk, a damaged file, or SQLite's own text.
+std::string DescribeFailure(const SQLite::Exception& error);
 
 // Double-quotes an SQL identifier.
 std::string QuoteIdentifier(std::string_view name);

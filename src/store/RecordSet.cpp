@@ -97,16 +97,15 @@ std::vector<FieldValue>& RecordSet::CurrentRow() const
     CheckCurrent();
     auto& row = rows_->values[position_];
     if (!row) {
-        auto& query = rows_->database->Statement("SELECT " + ColumnList(rows_->columns).substr(2) + " FROM "
+        const auto query = rows_->database->Statement("SELECT " + ColumnList(rows_->columns).substr(2) + " FROM "
                                                  + QuoteIdentifier(rows_->table) + " WHERE rowid = ?");
-        query.bind(1, rows_->rowIds[position_]);
-        if (!query.executeStep())
+        query->bind(1, rows_->rowIds[position_]);
+        if (!query->executeStep())
             throw StoreError("A record of the table \"" + rows_->table + "\" was removed by another program.");
         row.emplace();
         row->reserve(rows_->columns.size());
         for (int i = 0; i < static_cast<int>(rows_->columns.size()); ++i)
-            row->push_back(ReadColumn(query.getColumn(i)));
-        query.reset();
+            row->push_back(ReadColumn(query->getColumn(i)));
     }
     return *row;
 }
@@ -194,12 +193,12 @@ void RecordSet::Update()
         for (auto it = pending.begin(); it != pending.end(); ++it)
             sql += (it == pending.begin() ? "" : ", ") + QuoteIdentifier(rows_->columns[it->first]) + " = ?";
         sql += " WHERE rowid = ?";
-        auto& statement = database.Statement(sql);
+        const auto statement = database.Statement(sql);
         int index = 1;
         for (const auto& [column, value] : pending)
-            BindValue(statement, index++, value);
-        statement.bind(index, static_cast<std::int64_t>(rows_->rowIds[position_]));
-        statement.exec();
+            BindValue(*statement, index++, value);
+        statement->bind(index, static_cast<std::int64_t>(rows_->rowIds[position_]));
+        statement->exec();
         if (auto& row = rows_->values[position_])
             for (const auto& [column, value] : pending)
                 (*row)[column] = value;
@@ -211,12 +210,12 @@ void RecordSet::Update()
         names += (names.empty() ? "" : ", ") + QuoteIdentifier(rows_->columns[column]);
         marks += marks.empty() ? "?" : ", ?";
     }
-    auto& statement = database.Statement(pending.empty() ? "INSERT INTO " + table + " DEFAULT VALUES"
+    const auto statement = database.Statement(pending.empty() ? "INSERT INTO " + table + " DEFAULT VALUES"
                                                          : "INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")");
     int index = 1;
     for (const auto& [column, value] : pending)
-        BindValue(statement, index++, value);
-    statement.exec();
+        BindValue(*statement, index++, value);
+    statement->exec();
     rows_->rowIds.push_back(database.Sql().getLastInsertRowid());
     rows_->values.emplace_back(); // read back with the table's defaults when used
     position_ = rows_->rowIds.size() - 1;
@@ -225,9 +224,9 @@ void RecordSet::Update()
 void RecordSet::Delete()
 {
     CheckCurrent();
-    auto& statement = rows_->database->Statement("DELETE FROM " + QuoteIdentifier(rows_->table) + " WHERE rowid = ?");
-    statement.bind(1, static_cast<std::int64_t>(rows_->rowIds[position_]));
-    statement.exec();
+    const auto statement = rows_->database->Statement("DELETE FROM " + QuoteIdentifier(rows_->table) + " WHERE rowid = ?");
+    statement->bind(1, static_cast<std::int64_t>(rows_->rowIds[position_]));
+    statement->exec();
     rows_->rowIds.erase(rows_->rowIds.begin() + static_cast<std::ptrdiff_t>(position_));
     rows_->values.erase(rows_->values.begin() + static_cast<std::ptrdiff_t>(position_));
 }
@@ -249,12 +248,12 @@ void RecordSet::UpdateAll(const std::vector<std::pair<std::string, FieldValue>>&
     for (const auto rowId : rows_->rowIds)
         rowIds += std::to_string(rowId) + ',';
     rowIds.back() = ']';
-    auto& statement = rows_->database->Statement(sql);
+    const auto statement = rows_->database->Statement(sql);
     int index = 1;
     for (const auto& [name, value] : fields)
-        BindValue(statement, index++, value);
-    statement.bind(index, rowIds);
-    statement.exec();
+        BindValue(*statement, index++, value);
+    statement->bind(index, rowIds);
+    statement->exec();
     for (auto& row : rows_->values)
         if (row)
             for (std::size_t i = 0; i < columns.size(); ++i)
@@ -265,18 +264,17 @@ bool RecordSet::FindFirst(const std::string& criterion)
 {
     Load();
     const auto condition = CompileFilter(ParseFilter(criterion), rows_->columns, criterion);
-    auto& query = rows_->database->Statement("SELECT rowid FROM " + QuoteIdentifier(rows_->table) + " WHERE "
+    const auto query = rows_->database->Statement("SELECT rowid FROM " + QuoteIdentifier(rows_->table) + " WHERE "
                                              + condition.sql);
-    condition.Bind(query);
+    condition.Bind(*query);
     std::optional<std::size_t> first;
-    while (query.executeStep()) {
-        const auto rowId = query.getColumn(0).getInt64();
+    while (query->executeStep()) {
+        const auto rowId = query->getColumn(0).getInt64();
         const auto found = std::ranges::find(rows_->rowIds, rowId);
         if (found != rows_->rowIds.end())
             first = std::min(first.value_or(rows_->rowIds.size()),
                              static_cast<std::size_t>(found - rows_->rowIds.begin()));
     }
-    query.reset(); // ends the read, so checkpoints are not held back
     if (!first)
         return false;
     position_ = *first;

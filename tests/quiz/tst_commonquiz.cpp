@@ -6,7 +6,10 @@
 #include "ProgressPanel.h"
 #include "ProgressText.h"
 #include "Session.h"
+#include "StoreError.h"
 #include "TestBank.h"
+
+#include <SQLiteCpp/Database.h>
 
 #include <QLabel>
 #include <QtTest>
@@ -157,6 +160,51 @@ private slots:
         quiz.session.CurrentQuestionID = quiz.DrawId(); // the quiz goes on
         quiz.common.RecordMissedQuestion();
         QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
+    }
+
+    // Another program holding the write lock: the quiz waits a bounded time,
+    // says once what is wrong and goes on; nothing of it is written meanwhile.
+    void missWhileAnotherProgramHoldsTheFile()
+    {
+        SeededRandom random;
+        Quiz quiz(6, random);
+        SQLite::Database otherProgram(quiz.bank.Path().string(), SQLite::OPEN_READWRITE);
+        otherProgram.exec("BEGIN EXCLUSIVE");
+        for (int question = 0; question < 3; ++question) {
+            quiz.session.CurrentQuestionID = quiz.DrawId();
+            quiz.common.RecordMissedQuestion();
+        }
+        QCOMPARE(quiz.session.QuestionsAsked, 3);
+        QCOMPARE(quiz.prompter.messages.size(), std::size_t{1});
+        QCOMPARE(quiz.prompter.messages[0].title, std::string("Results Not Saved"));
+        QVERIFY2(quiz.prompter.messages[0].text.find("in use by another program") != std::string::npos,
+                 quiz.prompter.messages[0].text.c_str());
+        otherProgram.exec("ROLLBACK");
+        quiz.session.CurrentQuestionID = quiz.DrawId(); // writes again once the file is free
+        quiz.common.RecordMissedQuestion();
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
+    }
+
+    void poolPreparationWhileAnotherProgramHoldsTheFile()
+    {
+        SeededRandom random;
+        Quiz quiz(6, random);
+        quiz.session.CurrentQuestionID = quiz.DrawId();
+        quiz.common.RecordMissedQuestion();
+        SQLite::Database otherProgram(quiz.bank.Path().string(), SQLite::OPEN_READWRITE);
+        otherProgram.exec("BEGIN EXCLUSIVE");
+        quiz.session.QuizFilter = "Module = 'Kings'and Correct=0";
+        try {
+            quiz.preQuiz.PrepareQuiz();
+            QFAIL("the pool was prepared without its marks");
+        } catch (const StoreError& error) {
+            QVERIFY2(std::string(error.what()).find("in use by another program") != std::string::npos, error.what());
+        }
+        QVERIFY(!quiz.session.PoolReady);
+        otherProgram.exec("ROLLBACK");
+        // The marks of the quiz before are as they were.
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE QuestionUsed = 1"), 1);
     }
 
     void countsCorrectAnswers()
