@@ -132,8 +132,10 @@ public:
         for (table_.MoveFirst(); !table_.AtEnd(); table_.MoveNext())
             CheckRecord();
         CheckDuplicateIds();
-        for (const auto* window : checklists_)
+        for (const auto* window : checklists_) {
             CheckBoxesSelect(*window);
+            CheckThemeBoxesUsed(*window);
+        }
         for (const auto* window : optionWindows_)
             CheckOptionsSelect(*window);
         CheckMultipleChoiceAnswers();
@@ -237,6 +239,21 @@ private:
                 problems_.push_back(label + ": adds nothing to the filter");
             else if (Selected(*filter) == 0)
                 problems_.push_back(label + ": selects no question (" + *filter + ")");
+        }
+    }
+
+    // A theme box that no record of the window's module carries would
+    // exclude nothing when the user clears it.
+    void CheckThemeBoxesUsed(const catalogue::ChecklistWindow& window)
+    {
+        for (const auto& box : window.themeBoxes) {
+            const std::string filter =
+                catalogue::ModuleClause(window.module) + " and Theme = '" + std::string(box.theme) + "'";
+            if (Selected(filter) == 0)
+                problems_.push_back(std::string(window.name) + " " + std::string(window.themeControl) + "("
+                                    + std::to_string(box.index) + ") \"" + std::string(box.caption)
+                                    + "\": no record has this Theme, so clearing it excludes nothing (" + filter
+                                    + ")");
         }
     }
 

@@ -11,8 +11,10 @@ namespace lumenary {
 // about. It checks every record (ID, required fields, Unicode NFC, the book
 // and chapter of chapter-content modules, the script and Theme values of the
 // language modules), that every enabled box and option of the selection
-// windows selects a question through the real filter, and that every module
-// offered for multiple choice has enough different answers.
+// windows selects a question through the real filter, that some record of its
+// module carries the value of every theme box (a Hebrew stem, a principal-part
+// tense), and that every module offered for multiple choice has enough
+// different answers.
 //
 // `windows` limits the window checks to the named selection windows (empty:
 // all of them); the record checks always cover the whole table.

@@ -71,11 +71,13 @@ private slots:
     }
 
     // Clearing one stem or tense box with every unit ticked leaves a quiz
-    // that holds none of that theme and still has questions.
+    // that holds none of that theme, has fewer questions than with the box
+    // ticked, and still has questions.
     void themeExclusionsLeaveTheRest_data()
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("excluded");
+        QTest::addColumn<QString>("everything");
         for (const auto& window : catalogue::ChecklistWindows()) {
             std::vector<int> everyBox;
             for (const auto& box : window.boxes)
@@ -85,7 +87,8 @@ private slots:
                 const int cleared[] = {themeBox.index};
                 QTest::newRow(ControlName(window.name, window.themeControl, themeBox.index))
                     << QString::fromStdString(catalogue::ChecklistFilter(window, everyBox, cleared).value_or(""))
-                    << QString::fromUtf8(themeBox.theme.data(), static_cast<qsizetype>(themeBox.theme.size()));
+                    << QString::fromUtf8(themeBox.theme.data(), static_cast<qsizetype>(themeBox.theme.size()))
+                    << QString::fromStdString(catalogue::ChecklistFilter(window, everyBox).value_or(""));
             }
         }
     }
@@ -94,8 +97,10 @@ private slots:
     {
         QFETCH(QString, filter);
         QFETCH(QString, excluded);
+        QFETCH(QString, everything);
         auto pool = Pool(filter);
         QVERIFY2(pool.RecordCount() > 0, qPrintable(filter));
+        QVERIFY2(pool.RecordCount() < Pool(everything).RecordCount(), "clearing the box excludes nothing");
         for (pool.MoveFirst(); !pool.AtEnd(); pool.MoveNext())
             QVERIFY2(QString::fromStdString(FieldText(pool.Field("Theme"))).compare(excluded, Qt::CaseInsensitive) != 0,
                      qPrintable(QString::fromStdString(FieldText(pool.Field("ID")))));

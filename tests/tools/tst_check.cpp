@@ -54,6 +54,25 @@ std::vector<BankQuestion> SoundBank()
 
 const QStringList KingsOnly{"FrmKings"};
 
+// One Hebrew record in each of the 41 units, its stem taken in turn from
+// `stems`, so that every unit box selects a question.
+QString HebrewUnitsWithStems(const QStringList& stems)
+{
+    QString pick = "CASE n % " + QString::number(stems.size());
+    for (int i = 0; i < stems.size(); ++i)
+        pick += QString(" WHEN %1 THEN '%2'").arg(i).arg(stems[i]);
+    pick += " END";
+    return "WITH RECURSIVE unit(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM unit WHERE n < 40)"
+           " INSERT INTO lm40data (ID, Module, Category, Theme, English, Hebrew)"
+           " SELECT 100 + n, 'Hebrew', n, "
+         + pick + ", 'gloss ' || n, 'דבר' || n FROM unit";
+}
+
+const QStringList StemsButPual{"qal", "niphal", "piel", "hithpael", "hiphil", "hophal"};
+const QString PualUnused =
+    "FrmHebrew ChkHebTheme(3) \"Pu'al\": no record has this Theme, so clearing it excludes nothing "
+    "(Module = 'Hebrew' and Theme = 'pual')";
+
 } // namespace
 
 class TestCheck : public QObject {
@@ -122,6 +141,16 @@ private slots:
             << QStringList{"FrmSysTheo ChkUnit(4) \"Soul-body Distinction, Definition of Sin, Original Sin, "
                            "Universality of Sin\": selects no question (Module = 'Systematic Theology'and "
                            "(Category= 4))"};
+        QTest::newRow("stem no record has")
+            << HebrewUnitsWithStems(StemsButPual) << QStringList{"FrmHebrew"} << QStringList{PualUnused};
+        QTest::newRow("stem only another module has")
+            << HebrewUnitsWithStems(StemsButPual) + "; UPDATE lm40data SET Theme = 'pual' WHERE Module = 'Kings'"
+            << QStringList{"FrmHebrew"} << QStringList{PualUnused};
+        QTest::newRow("two stems no record has")
+            << HebrewUnitsWithStems({"qal", "niphal", "piel", "hithpael", "hiphil"}) << QStringList{"FrmHebrew"}
+            << QStringList{PualUnused,
+                           "FrmHebrew ChkHebTheme(6) \"Hoph'al\": no record has this Theme, so clearing it excludes "
+                           "nothing (Module = 'Hebrew' and Theme = 'hophal')"};
         QTest::newRow("uncovered option")
             << "DELETE FROM lm40data WHERE Module = 'Kings'" << KingsOnly
             << QStringList{"FrmKings Option(0) \"Kings of Judah (1-6)\": selects no question (Module = 'Kings')",
