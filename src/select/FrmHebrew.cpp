@@ -29,10 +29,11 @@ FrmHebrew::FrmHebrew(QuizContext& context)
     auto* units = HeadedColumns({{"LblF", "Function Words", 1}, {"LblV", "Verbs", 2}, {"LblN", "Nouns / Adjectives", 2}},
                                 {{0, 6}, {7, 14}, {15, 22}, {23, 31}, {32, 40}});
     auto* left = new QVBoxLayout;
-    left->addLayout(units, 1);
+    left->addLayout(units);
     left->addSpacing(10);
     left->addLayout(ThemeRows({{0, 3}, {4, 6}}, {QStringLiteral("CmdHebThemesAll"), QStringLiteral("&All Themes"),
                                                  QStringLiteral("CmdHebThemesClear"), QStringLiteral("&Clear Themes")}));
+    left->addStretch();
 
     auto* side = new QVBoxLayout;
     side->addWidget(MakeButton(QStringLiteral("CmdHebFunctionWords"), QStringLiteral("&Function Words"),

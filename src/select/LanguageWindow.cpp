@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace lumenary {
 
 namespace {
@@ -52,16 +54,17 @@ QLayout* LanguageWindow::ThemeRows(std::initializer_list<std::pair<int, int>> ro
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(8);
     int row = 0;
+    int columns = 0;
     for (const auto& [first, last] : rows) {
         for (int index = first; index <= last; ++index)
             grid->addWidget(ThemeBox(index), row, index - first);
+        columns = std::max(columns, last - first + 1);
         ++row;
     }
-    auto* actions = new QHBoxLayout;
-    actions->addWidget(MakeButton(buttons.allName, buttons.allCaption, [this] { SetAllThemes(true); }));
-    actions->addWidget(MakeButton(buttons.clearName, buttons.clearCaption, [this] { SetAllThemes(false); }));
-    actions->addStretch();
-    grid->addLayout(actions, row, 0, 1, -1);
+    // The two buttons stacked at the right of the rows.
+    grid->addWidget(MakeButton(buttons.allName, buttons.allCaption, [this] { SetAllThemes(true); }), 0, columns);
+    grid->addWidget(MakeButton(buttons.clearName, buttons.clearCaption, [this] { SetAllThemes(false); }), 1, columns);
+    grid->setColumnStretch(columns + 1, 1);
     return grid;
 }
 

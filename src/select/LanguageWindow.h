@@ -34,8 +34,8 @@ protected:
         QString clearName;
         QString clearCaption;
     };
-    // The theme boxes in rows (each a run first..last), then a row with the
-    // buttons that tick them all and clear them all.
+    // The theme boxes in rows (each a run first..last; at least two rows),
+    // with the buttons that tick them all and clear them all at their right.
     QLayout* ThemeRows(std::initializer_list<std::pair<int, int>> rows, const ThemeButtons& buttons);
 
     // The checklist arrangement with the credits below it.

@@ -66,13 +66,14 @@ PrincipalPartsWindow::PrincipalPartsWindow(const QString& objectName, const QStr
     auto* boxes = list == VerbList::Elementary ? BoxColumns({{1, 11}, {12, 22}, {23, 33}, {34, 43}})
                                                 : BoxColumns({{1, 11}, {12, 22}, {23, 33}});
     auto* left = new QVBoxLayout;
-    left->addLayout(boxes, 1);
+    left->addLayout(boxes);
     if (drill == Drill::Vocabulary) {
         left->addSpacing(10);
         left->addLayout(ThemeRows({{0, 2}, {3, 4}}, {QStringLiteral("CmdGreekTensesAll"), QStringLiteral("&All Tenses"),
                                                      QStringLiteral("CmdGreekTensesClear"),
                                                      QStringLiteral("&Clear Tenses")}));
     }
+    left->addStretch();
 
     auto* side = new QVBoxLayout;
     for (const Section& section : {Section{"CmdSectionOne", 1, 14}, Section{"CmdSectionTwo", 15, 28},
