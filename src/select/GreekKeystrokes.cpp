@@ -1,6 +1,7 @@
 #include "GreekKeystrokes.h"
 
 #include <optional>
+#include <vector>
 
 namespace lumenary {
 
