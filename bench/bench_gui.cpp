@@ -10,6 +10,8 @@
 #include "Session.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QMenu>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -73,6 +75,23 @@ int main(int argc, char* argv[])
     Settle();
     const double startMs = startUp.nsecsElapsed() / 1e6;
 
+    // Every live entry of the Quizzes menu: its window made, shown and
+    // painted, then closed again.
+    std::vector<std::pair<QString, double>> windowOpenings;
+    for (QAction* entry : app.MainWindow().findChild<QMenu*>("MnuQuizzes")->actions()) {
+        if (entry->isSeparator() || !entry->isEnabled() || entry->objectName() == "MnuExit")
+            continue;
+        QElapsedTimer opening;
+        opening.start();
+        entry->trigger();
+        Settle();
+        windowOpenings.emplace_back(entry->objectName(), opening.nsecsElapsed() / 1e6);
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget != &app.MainWindow() && widget->isVisible())
+                widget->close();
+        Settle();
+    }
+
     app.State().QuizFilter = "Module = 'NTI'";
     app.MainWindow().QuizType = "Flashcard";
     QElapsedTimer launch;
@@ -108,6 +127,8 @@ int main(int argc, char* argv[])
     std::printf("start-up: QApplication and bundled fonts %lld ms + main window made, database opened, shown and "
                 "painted %.1f ms = %.1f ms\n",
                 toolkitReady, startMs, toolkitReady + startMs);
+    for (const auto& [entry, ms] : windowOpenings)
+        std::printf("selection window of %-16s made, shown and painted: %5.1f ms\n", qPrintable(entry), ms);
     std::printf("flashcard launch (pool preparation + first card on screen):   %.1f ms\n", launchMs);
     std::printf("grade to next card on screen over %d cards: median %.2f ms, 95th %.2f ms, max %.2f ms\n", cards,
                 gradeToNext[cards / 2], gradeToNext[cards * 95 / 100], gradeToNext.back());

@@ -1,11 +1,15 @@
 #include "FrmMain.h"
 
 #include "FrmFlashcard.h"
+#include "FrmGreek.h"
+#include "FrmHebrew.h"
 #include "FrmNTUnits.h"
 #include "FrmSplash.h"
 #include "FrmSysTheo.h"
+#include "GreekWordList.h"
 #include "ModCommonPreQuiz.h"
 #include "PictureWidget.h"
+#include "PrincipalPartsWindow.h"
 #include "ProgressPanel.h"
 #include "Prompter.h"
 #include "Session.h"
@@ -95,6 +99,14 @@ void FrmMain::RegisterWindows()
     windows.Register<FrmFlashcard>([this] { return std::make_unique<FrmFlashcard>(flashcard_, context_); });
     windows.Register<FrmNTUnits>([this] { return std::make_unique<FrmNTUnits>(context_); });
     windows.Register<FrmSysTheo>([this] { return std::make_unique<FrmSysTheo>(context_); });
+    windows.Register<FrmGreek>([this] { return std::make_unique<FrmGreek>(context_); });
+    windows.Register<FrmHebrew>([this] { return std::make_unique<FrmHebrew>(context_); });
+    windows.Register<FrmGreekPPET>([this] { return std::make_unique<FrmGreekPPET>(context_); });
+    windows.Register<FrmGreekPPIT>([this] { return std::make_unique<FrmGreekPPIT>(context_); });
+    windows.Register<FrmGreekPPEV>([this] { return std::make_unique<FrmGreekPPEV>(context_); });
+    windows.Register<FrmGreekPPIV>([this] { return std::make_unique<FrmGreekPPIV>(context_); });
+    windows.Register<FrmGrkEPP>([this] { return std::make_unique<FrmGrkEPP>(services_.windows); });
+    windows.Register<FrmGrkIPP>([this] { return std::make_unique<FrmGrkIPP>(services_.windows); });
 }
 
 void FrmMain::BuildMenus()
@@ -112,12 +124,12 @@ void FrmMain::BuildMenus()
         {"MnuQuizzes", "&Quizzes", true,
          {{"MnuChurchHistory", "&Church History", Qt::Key_F1, notYet},
           {"MnuChurchMusic", "Church M&usic", Qt::Key_F2, notYet},
-          {"mnuGreekEPPT", "Greek Elementary Principal Part Tenses", {}, notYet},
-          {"mnuGreekPP", "Greek Elementary &Principal Parts", Qt::SHIFT | Qt::Key_F3, notYet},
-          {"mnuGreekIPPT", "Greek Irregular Principal Part Tenses", {}, notYet},
-          {"MnuGreekPPIV", "Greek &Irregular Principal Parts", Qt::CTRL | Qt::Key_F3, notYet},
-          {"mnuGreek", "&Greek Vocabulary", Qt::Key_F3, notYet},
-          {"MnuHebrew", "&Hebrew Vocabulary", Qt::Key_F4, notYet},
+          {"mnuGreekEPPT", "Greek Elementary Principal Part Tenses", {}, show.template operator()<FrmGreekPPET>()},
+          {"mnuGreekPP", "Greek Elementary &Principal Parts", Qt::SHIFT | Qt::Key_F3, show.template operator()<FrmGreekPPEV>()},
+          {"mnuGreekIPPT", "Greek Irregular Principal Part Tenses", {}, show.template operator()<FrmGreekPPIT>()},
+          {"MnuGreekPPIV", "Greek &Irregular Principal Parts", Qt::CTRL | Qt::Key_F3, show.template operator()<FrmGreekPPIV>()},
+          {"mnuGreek", "&Greek Vocabulary", Qt::Key_F3, show.template operator()<FrmGreek>()},
+          {"MnuHebrew", "&Hebrew Vocabulary", Qt::Key_F4, show.template operator()<FrmHebrew>()},
           {"MnuNTCCBooks", "NT Chapter Content by &Books", Qt::Key_F5, notYet},
           {"MnuNTCCUnits", "NT Chapter Content by &Units", Qt::SHIFT | Qt::Key_F5, show.template operator()<FrmNTUnits>()},
           {"MnuNTHistory", "NT History", {}, notYet},

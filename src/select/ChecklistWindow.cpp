@@ -35,12 +35,25 @@ ChecklistWindow::ChecklistWindow(const SelectionDesign& design, QuizContext& con
         check->setEnabled(box.enabled);
         boxes_[box.index] = check;
     }
+    const QString themeControl = QString::fromUtf8(list_.themeControl);
+    for (const auto& theme : list_.themeBoxes) {
+        auto* check = new QCheckBox(QString::fromUtf8(theme.caption), this);
+        check->setObjectName(QStringLiteral("%1(%2)").arg(themeControl).arg(theme.index));
+        check->setChecked(true);
+        themeBoxes_[theme.index] = check;
+    }
 }
 
 QCheckBox* ChecklistWindow::Box(int index) const
 {
     const auto found = boxes_.find(index);
     return found == boxes_.end() ? nullptr : found->second;
+}
+
+QCheckBox* ChecklistWindow::ThemeBox(int index) const
+{
+    const auto found = themeBoxes_.find(index);
+    return found == themeBoxes_.end() ? nullptr : found->second;
 }
 
 void ChecklistWindow::TickBoxes(int first, int last)
@@ -55,6 +68,12 @@ void ChecklistWindow::SetAllBoxes(bool ticked)
     for (const auto& [index, box] : boxes_)
         if (box->isEnabled())
             box->setChecked(ticked);
+}
+
+void ChecklistWindow::SetAllThemes(bool ticked)
+{
+    for (const auto& [index, box] : themeBoxes_)
+        box->setChecked(ticked);
 }
 
 bool ChecklistWindow::CheckSelection()
@@ -72,10 +91,14 @@ std::string ChecklistWindow::BuildFilter()
     for (const auto& [index, box] : boxes_)
         if (box->isChecked())
             ticked.push_back(index);
-    return catalogue::ChecklistFilter(list_, ticked).value_or(std::string());
+    std::vector<int> clearedThemes;
+    for (const auto& [index, box] : themeBoxes_)
+        if (!box->isChecked())
+            clearedThemes.push_back(index);
+    return catalogue::ChecklistFilter(list_, ticked, clearedThemes).value_or(std::string());
 }
 
-void ChecklistWindow::Arrange(QGridLayout* boxes, QVBoxLayout* side, const QString& selectAllName,
+void ChecklistWindow::Arrange(QLayout* boxes, QVBoxLayout* side, const QString& selectAllName,
                               const QString& unselectAllName)
 {
     auto* middle = new QHBoxLayout;
@@ -97,7 +120,7 @@ void ChecklistWindow::Arrange(QGridLayout* boxes, QVBoxLayout* side, const QStri
     layout->addLayout(buttons);
 }
 
-QGridLayout* ChecklistWindow::BoxColumns(std::initializer_list<std::pair<int, int>> columns)
+QGridLayout* ChecklistWindow::BoxColumns(std::initializer_list<std::pair<int, int>> columns, int firstRow)
 {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(11);
@@ -106,8 +129,8 @@ QGridLayout* ChecklistWindow::BoxColumns(std::initializer_list<std::pair<int, in
     int column = 0;
     for (const auto& [first, last] : columns) {
         for (int index = first; index <= last; ++index)
-            grid->addWidget(Box(index), index - first, column);
-        rows = std::max(rows, last - first + 1);
+            grid->addWidget(Box(index), firstRow + index - first, column);
+        rows = std::max(rows, firstRow + last - first + 1);
         ++column;
     }
     grid->setRowStretch(rows, 1);

@@ -24,26 +24,32 @@ public:
     ChecklistWindow(const SelectionDesign& design, QuizContext& context);
 
     QCheckBox* Box(int index) const;
+    // A box of the catalogue's theme boxes (stems, tenses); nullptr when the
+    // window has none of that index.
+    QCheckBox* ThemeBox(int index) const;
     // Ticks the boxes first to last; a group button never clears a box.
     void TickBoxes(int first, int last);
     void SetAllBoxes(bool ticked);
+    void SetAllThemes(bool ticked);
 
 protected:
     bool CheckSelection() override;
     std::string BuildFilter() override;
 
-    // The boxes in columns, each a run first..last from top to bottom.
-    QGridLayout* BoxColumns(std::initializer_list<std::pair<int, int>> columns);
+    // The boxes in columns, each a run first..last from top to bottom,
+    // starting at the grid row given.
+    QGridLayout* BoxColumns(std::initializer_list<std::pair<int, int>> columns, int firstRow = 0);
     // The window's arrangement: the prompt along the top, the boxes with the
     // side column (group buttons and frames) to their right, and "&Select All",
     // "&Unselect All" and "&OK" in a row along the bottom.
-    void Arrange(QGridLayout* boxes, QVBoxLayout* side, const QString& selectAllName, const QString& unselectAllName);
+    void Arrange(QLayout* boxes, QVBoxLayout* side, const QString& selectAllName, const QString& unselectAllName);
 
     bool AnySelected = false;
 
 private:
     const catalogue::ChecklistWindow& list_;
     std::map<int, QCheckBox*> boxes_;
+    std::map<int, QCheckBox*> themeBoxes_; // ticked at opening
 };
 
 } // namespace lumenary

@@ -32,7 +32,7 @@ SelectionWindow::SelectionWindow(const SelectionDesign& design, QuizContext& con
       instruction_(new QLabel(design.instruction, this)),
       quizFrame_(new QGroupBox(QStringLiteral("Choose Quiz Type"), this)),
       orderFrame_(new QGroupBox(QStringLiteral("Choose Order"), this)),
-      okButton_(MakeButton(QStringLiteral("CmdOK"), QStringLiteral("&OK"), [this] { CmdOK_Click(); }))
+      okButton_(MakeButton(design.okName, QStringLiteral("&OK"), [this] { CmdOK_Click(); }))
 {
     setCentralWidget(new QWidget(this));
     instruction_->setObjectName(design.instructionName);
@@ -62,10 +62,14 @@ SelectionWindow::SelectionWindow(const SelectionDesign& design, QuizContext& con
         optFlip_.push_back(option);
         connect(option, &QRadioButton::clicked, this, [this, index] { OptFlip_Click(index); });
     }
-    optFlip_.at(static_cast<std::size_t>(design.initialOrder))->setChecked(true);
+    if (optFlip_.empty())
+        orderFrame_->hide(); // a window that offers no direction
+    else
+        optFlip_.at(static_cast<std::size_t>(design.initialOrder))->setChecked(true);
 
     SetDefaultButton(okButton_);
-    SetQuizFonts(); // Form_Load
+    if (design.englishFontsAtLoad)
+        SetQuizFonts(); // Form_Load
 }
 
 QRadioButton* SelectionWindow::OptQuiz(int index) const
@@ -92,13 +96,24 @@ void SelectionWindow::CmdOK_Click()
 {
     if (!CheckSelection())
         return;
+    RecordChoices();
+    context_.session.QuizFilter = BuildFilter();
+    // The window gives way to its quiz: it is not the last window closing.
+    const WindowRegistry::Handover toQuiz(context_.windows);
+    StartQuiz();
+}
+
+void SelectionWindow::RecordChoices()
+{
     RecordDirection();
     RecordQuizType();
     // The font state of this quiz is set again here: another window's
     // language quiz may have changed it since this window opened.
     SetQuizFonts();
-    context_.session.QuizFilter = BuildFilter();
-    const WindowRegistry::Handover toQuiz(context_.windows);
+}
+
+void SelectionWindow::StartQuiz()
+{
     Unload();
     context_.host.BeginQuiz();
 }

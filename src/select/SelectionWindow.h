@@ -27,6 +27,10 @@ struct SelectionDesign {
     QString orderFrameName;       // "FrameOrder" on most windows
     QStringList orderCaptions;    // OptFlip(0), OptFlip(1), ...
     int initialOrder = 0;
+    QString okName = QStringLiteral("CmdOK");
+    // The unit, book and module windows set the English fonts as they load;
+    // the language windows set their fonts at OK only.
+    bool englishFontsAtLoad = true;
 };
 
 // The pattern every selection window follows: a quiz type, an order, and OK,
@@ -56,6 +60,9 @@ protected:
 
     // Whether OK may go on; checklist windows need a ticked box.
     virtual bool CheckSelection() { return true; }
+    // What OK records before it builds the filter: the direction, the quiz
+    // type and the fonts.
+    virtual void RecordChoices();
     virtual void RecordDirection();
     void RecordQuizType();
     // The filter text of the quiz this window starts.
@@ -65,15 +72,17 @@ protected:
 
     virtual void OptQuiz_Click(int index);
     virtual void OptFlip_Click(int index);
+    // The last step of OK, once the filter is built: close the window and
+    // begin the quiz.
+    virtual void StartQuiz();
     // Runs as the window is unloaded.
     virtual void Form_Unload() {}
+    void Unload();
 
     void EscapePressed() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Unload();
-
     QuizContext& context_;
     QLabel* instruction_;
     QGroupBox* quizFrame_;

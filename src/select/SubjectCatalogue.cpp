@@ -1,5 +1,7 @@
 #include "SubjectCatalogue.h"
 
+#include "PrincipalPartWords.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -45,7 +47,7 @@ constexpr std::string_view kSystematicTheologyUnits[] = {
 };
 
 constexpr std::string_view kGreekUnits[] = {
-    "I: 1-31",   "I: 32-63",  "I: 64-96",   "I: 1-36",    "I: 37-71",  "I: 72-107", "II: 1-29",
+    "I: 1-31",   "I: 32-63",  "I: 64-96",   "I: 1-36",    "I: 37-71",  "I: 72-107", "II: 1-31",
     "II: 32-57", "II: 58-82", "II: 83-96",  "II: 97-111", "I: 1-40",   "I: 41-79",  "I: 80-125",
     "I: 126-168", "II: 1-29", "II: 30-60",  "II: 61-89",  "II: 90-120",
 };
@@ -57,12 +59,6 @@ constexpr std::string_view kHebrewUnits[] = {
     "132-142", "143-153", "154-164", "165-190", "191-216", "217-240", "241-265", "266-284", "285-309",
     "310-334", "335-360", "361-385", "386-411", "412-437",
 };
-
-// The irregular verbs keep the numbers of their lessons as captions, but box
-// i still selects Category i.
-constexpr int kIrregularVerbLessons[] = {2,  3,  5,  6,  7,  9,  10, 14, 15, 17, 19, 21, 23, 24, 25, 31, 32,
-                                         33, 34, 35, 37, 41, 42, 43, 45, 48, 51, 57, 58, 59, 60, 61, 63};
-constexpr int kElementaryVerbCount = 43;
 
 // Clearing one of these boxes leaves out the questions whose Theme is its value.
 constexpr ThemeBox kHebrewStems[] = {
@@ -253,20 +249,15 @@ std::vector<std::string> Texts(std::span<const std::string_view> texts)
     return {texts.begin(), texts.end()};
 }
 
-std::vector<std::string> Numbers(std::span<const int> numbers)
+// The principal-part boxes are captioned with the numbers the verbs are
+// listed under; the irregular verbs keep the numbers of their lessons, but
+// box i still selects Category i.
+std::vector<std::string> VerbNumbers(std::span<const ListedVerb> verbs)
 {
     std::vector<std::string> texts;
-    for (const int number : numbers)
-        texts.push_back(std::to_string(number));
+    for (const auto& verb : verbs)
+        texts.push_back(std::to_string(verb.number));
     return texts;
-}
-
-std::vector<std::string> CountingFromOne(int last)
-{
-    std::vector<int> numbers(static_cast<std::size_t>(last));
-    for (int i = 0; i < last; ++i)
-        numbers[static_cast<std::size_t>(i)] = i + 1;
-    return Numbers(numbers);
 }
 
 std::vector<ChecklistBox> BookBoxes(std::span<const BookRow> rows)
@@ -304,12 +295,12 @@ const std::vector<ChecklistWindow>& AllChecklistWindows()
         {"FrmGreek", "Greek", "ChkGrk", kStandardQuizzes, CategoryBoxes(0, Texts(kGreekUnits)), {}, {}},
         {"FrmHebrew", "Hebrew", "ChkHeb", kStandardQuizzes, CategoryBoxes(0, Texts(kHebrewUnits)), "ChkHebTheme",
          kHebrewStems},
-        {"FrmGreekPPET", elementary, "ChkPP", kTenseDrill, CategoryBoxes(1, CountingFromOne(kElementaryVerbCount)),
+        {"FrmGreekPPET", elementary, "ChkPP", kTenseDrill, CategoryBoxes(1, VerbNumbers(ElementaryVerbs())),
          {}, {}},
-        {"FrmGreekPPIT", irregular, "ChkPP", kTenseDrill, CategoryBoxes(1, Numbers(kIrregularVerbLessons)), {}, {}},
+        {"FrmGreekPPIT", irregular, "ChkPP", kTenseDrill, CategoryBoxes(1, VerbNumbers(IrregularVerbs())), {}, {}},
         {"FrmGreekPPEV", elementary, "ChkPP", kStandardQuizzes,
-         CategoryBoxes(1, CountingFromOne(kElementaryVerbCount)), "ChkGreekTense", kPrincipalPartTenses},
-        {"FrmGreekPPIV", irregular, "ChkPP", kStandardQuizzes, CategoryBoxes(1, Numbers(kIrregularVerbLessons)),
+         CategoryBoxes(1, VerbNumbers(ElementaryVerbs())), "ChkGreekTense", kPrincipalPartTenses},
+        {"FrmGreekPPIV", irregular, "ChkPP", kStandardQuizzes, CategoryBoxes(1, VerbNumbers(IrregularVerbs())),
          "ChkGreekTense", kPrincipalPartTenses},
     };
     return windows;

@@ -218,7 +218,11 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("box");
-        QTest::newRow("unloads, then begins") << "MnuSysTheo" << "FrmSysTheo" << "ChkUnit(1)";
+        QTest::addColumn<QString>("ok");
+        QTest::addColumn<QString>("module");
+        QTest::newRow("unloads, then begins")
+            << "MnuSysTheo" << "FrmSysTheo" << "ChkUnit(1)" << "CmdOK" << "Systematic Theology";
+        QTest::newRow("begins, then unloads") << "mnuGreek" << "FrmGreek" << "ChkGrk(1)" << "CmdGrkOK" << "Greek";
     }
 
     void quizStartsAfterTheMainWindowWasClosed()
@@ -226,14 +230,16 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, window);
         QFETCH(QString, box);
+        QFETCH(QString, ok);
+        QFETCH(QString, module);
         AppFixture fixture(SmallBank());
-        fixture.bank.Execute("UPDATE lm40data SET Module = 'Systematic Theology', Category = 1");
+        fixture.bank.Execute("UPDATE lm40data SET Module = '" + module.toStdString() + "', Category = 1");
         QVERIFY(fixture.Start());
         fixture.Choose(entry);
         fixture.app.MainWindow().close();
         AppFixture::Click(window, box);
         AppFixture::Click(window, "OptQuiz(2)");
-        AppFixture::Click(window, "CmdOK");
+        AppFixture::Click(window, ok);
         QCOMPARE(fixture.programEnds, 0);
         QVERIFY(AppFixture::Window("FrmFlashcard"));
         QVERIFY(!AppFixture::Window(window));
