@@ -65,6 +65,9 @@ protected:
 
     virtual void OptQuiz_Click(int index);
     virtual void OptFlip_Click(int index);
+    // OptQuiz_Click on the windows whose second direction is offered for
+    // multiple choice only: any other quiz type selects and greys it out.
+    void CoupleDirectionToQuizType(int index);
     // Runs as the window is unloaded.
     virtual void Form_Unload() {}
 
