@@ -53,8 +53,8 @@ ModuleOptionWindow::ModuleOptionWindow(const Design& design, QuizContext& contex
     Option(design.initialOption)->setChecked(true);
 
     auto* frames = design.framesBeside ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
-    frames->addWidget(&QuizFrame());
-    frames->addWidget(&OrderFrame());
+    frames->addWidget(&QuizFrame(), 0, Qt::AlignTop);
+    frames->addWidget(&OrderFrame(), 0, Qt::AlignTop);
     frames->addStretch();
 
     auto* middle = design.framesBeside ? static_cast<QBoxLayout*>(new QHBoxLayout) : new QVBoxLayout;
