@@ -398,6 +398,32 @@ private slots:
         }
     }
 
+    // Only the New Testament window brings the main window back as it unloads.
+    void unloadShowsTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("mainShown");
+        QTest::newRow("NT") << "FrmNTBooks" << true;
+        QTest::newRow("OT detailed") << "FrmOTDetailed" << false;
+        QTest::newRow("OT simplified") << "FrmOTSimplified" << false;
+    }
+
+    void unloadShowsTheMainWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, mainShown);
+        AppFixture fixture(BookBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose(Family(window).menuEntry);
+        QTest::mouseClick(Box(Family(window), 3), Qt::LeftButton);
+        fixture.app.MainWindow().hide();
+        QTest::keyClick(AppFixture::Window(window), Qt::Key_Escape);
+        QVERIFY(!AppFixture::Window(window));
+        QCOMPARE(fixture.app.MainWindow().isVisible(), mainShown);
+        fixture.Choose(Family(window).menuEntry);
+        QCOMPARE(Ticked(Family(window)), Boxes());
+    }
+
     // A window without an unload step starts its quiz even when the main
     // window was closed meanwhile: it is replaced by the quiz, not the last
     // window left.
