@@ -40,13 +40,15 @@ ModuleOptionWindow::ModuleOptionWindow(const Design& design, QuizContext& contex
     optionGrid->setContentsMargins(0, 0, 0, 0);
     optionGrid->setVerticalSpacing(10);
     optionGrid->setHorizontalSpacing(28);
+    const int count = static_cast<int>(list_.options.size());
+    const int columnLength = (count + design.columns - 1) / design.columns;
     int place = 0;
     for (const auto& choice : list_.options) {
-        auto* option = new QRadioButton(QString::fromUtf8(choice.caption.data(), static_cast<qsizetype>(choice.caption.size())),
-                                        optionArea);
+        const QString caption = QString::fromUtf8(choice.caption.data(), static_cast<qsizetype>(choice.caption.size()));
+        auto* option = new QRadioButton(caption, optionArea);
         option->setObjectName(QStringLiteral("Option(%1)").arg(choice.index));
         option->setEnabled(choice.enabled);
-        optionGrid->addWidget(option, place % design.columnLength, place / design.columnLength);
+        optionGrid->addWidget(option, place % columnLength, place / columnLength);
         options_[choice.index] = option;
         ++place;
     }

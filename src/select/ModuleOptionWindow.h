@@ -21,9 +21,9 @@ public:
         QString title;
         int initialOrder;  // the OptFlip option selected at opening
         int initialOption; // the Option selected at opening
-        // Options per column; the frames stand beside the options when there
-        // are many of them, below otherwise.
-        int columnLength;
+        // The options stand in one or two columns; the frames stand beside
+        // them when they are many, below otherwise.
+        int columns;
         bool framesBeside;
     };
 

@@ -3,37 +3,79 @@
 namespace lumenary {
 
 FrmNTHistory::FrmNTHistory(QuizContext& context)
-    : ModuleOptionWindow({QStringLiteral("FrmNTHistory"), QStringLiteral("New Testament History"), 1, 0, 8, false}, context)
+    : ModuleOptionWindow({.objectName = QStringLiteral("FrmNTHistory"),
+                          .title = QStringLiteral("New Testament History"),
+                          .initialOrder = 1,
+                          .initialOption = 0,
+                          .columns = 1,
+                          .framesBeside = false},
+                         context)
 {
 }
 
 FrmKings::FrmKings(QuizContext& context)
-    : ModuleOptionWindow({QStringLiteral("FrmKings"), QStringLiteral("Old Testament History"), 1, 0, 8, false}, context)
+    : ModuleOptionWindow({.objectName = QStringLiteral("FrmKings"),
+                          .title = QStringLiteral("Old Testament History"),
+                          .initialOrder = 1,
+                          .initialOption = 0,
+                          .columns = 1,
+                          .framesBeside = false},
+                         context)
 {
 }
 
 FrmChurchMusic::FrmChurchMusic(QuizContext& context)
-    : ModuleOptionWindow({QStringLiteral("FrmChurchMusic"), QStringLiteral("Church Music"), 0, 1, 8, false}, context)
+    : ModuleOptionWindow({.objectName = QStringLiteral("FrmChurchMusic"),
+                          .title = QStringLiteral("Church Music"),
+                          .initialOrder = 0,
+                          .initialOption = 1,
+                          .columns = 1,
+                          .framesBeside = false},
+                         context)
 {
 }
 
 FrmTheology::FrmTheology(QuizContext& context)
-    : ModuleOptionWindow({QStringLiteral("FrmTheology"), QStringLiteral("Theology"), 0, 0, 8, false}, context)
+    : ModuleOptionWindow({.objectName = QStringLiteral("FrmTheology"),
+                          .title = QStringLiteral("Theology"),
+                          .initialOrder = 0,
+                          .initialOption = 0,
+                          .columns = 1,
+                          .framesBeside = false},
+                         context)
 {
 }
 
 FrmChurchHistory::FrmChurchHistory(QuizContext& context)
-    : ModuleOptionWindow({QStringLiteral("FrmChurchHistory"), QStringLiteral("Church History"), 1, 9, 10, true}, context)
+    : ModuleOptionWindow({.objectName = QStringLiteral("FrmChurchHistory"),
+                          .title = QStringLiteral("Church History"),
+                          .initialOrder = 1,
+                          .initialOption = 9,
+                          .columns = 1,
+                          .framesBeside = true},
+                         context)
 {
 }
 
 FrmNTI::FrmNTI(QuizContext& context)
-    : ModuleOptionWindow({QStringLiteral("FrmNTI"), QStringLiteral("New Testament Introduction"), 0, 10, 6, true}, context)
+    : ModuleOptionWindow({.objectName = QStringLiteral("FrmNTI"),
+                          .title = QStringLiteral("New Testament Introduction"),
+                          .initialOrder = 0,
+                          .initialOption = 10,
+                          .columns = 2,
+                          .framesBeside = true},
+                         context)
 {
 }
 
 FrmOTI::FrmOTI(QuizContext& context)
-    : ModuleOptionWindow({QStringLiteral("FrmOTI"), QStringLiteral("Old Testament Introduction"), 0, 5, 8, false}, context)
+    : ModuleOptionWindow({.objectName = QStringLiteral("FrmOTI"),
+                          .title = QStringLiteral("Old Testament Introduction"),
+                          .initialOrder = 0,
+                          .initialOption = 5,
+                          .columns = 1,
+                          .framesBeside = false},
+                         context)
 {
 }
 
