@@ -3,11 +3,14 @@
 #include "FrmFlashcard.h"
 #include "FrmGreek.h"
 #include "FrmHebrew.h"
+#include "FrmNTBooks.h"
 #include "FrmNTUnits.h"
 #include "FrmSplash.h"
 #include "FrmSysTheo.h"
 #include "GreekWordList.h"
 #include "ModCommonPreQuiz.h"
+#include "ModuleOptionWindows.h"
+#include "OldTestamentBookWindows.h"
 #include "PictureWidget.h"
 #include "PrincipalPartsWindow.h"
 #include "ProgressPanel.h"
@@ -107,6 +110,16 @@ void FrmMain::RegisterWindows()
     windows.Register<FrmGreekPPIV>([this] { return std::make_unique<FrmGreekPPIV>(context_); });
     windows.Register<FrmGrkEPP>([this] { return std::make_unique<FrmGrkEPP>(services_.windows); });
     windows.Register<FrmGrkIPP>([this] { return std::make_unique<FrmGrkIPP>(services_.windows); });
+    windows.Register<FrmNTBooks>([this] { return std::make_unique<FrmNTBooks>(context_); });
+    windows.Register<FrmOTDetailed>([this] { return std::make_unique<FrmOTDetailed>(context_); });
+    windows.Register<FrmOTSimplified>([this] { return std::make_unique<FrmOTSimplified>(context_); });
+    windows.Register<FrmNTHistory>([this] { return std::make_unique<FrmNTHistory>(context_); });
+    windows.Register<FrmKings>([this] { return std::make_unique<FrmKings>(context_); });
+    windows.Register<FrmChurchMusic>([this] { return std::make_unique<FrmChurchMusic>(context_); });
+    windows.Register<FrmTheology>([this] { return std::make_unique<FrmTheology>(context_); });
+    windows.Register<FrmChurchHistory>([this] { return std::make_unique<FrmChurchHistory>(context_); });
+    windows.Register<FrmNTI>([this] { return std::make_unique<FrmNTI>(context_); });
+    windows.Register<FrmOTI>([this] { return std::make_unique<FrmOTI>(context_); });
 }
 
 void FrmMain::BuildMenus()
@@ -122,24 +135,24 @@ void FrmMain::BuildMenus()
     const std::function<void()> notYet; // the window comes with a later part of the program
     const std::vector<MenuDesign> menus{
         {"MnuQuizzes", "&Quizzes", true,
-         {{"MnuChurchHistory", "&Church History", Qt::Key_F1, notYet},
-          {"MnuChurchMusic", "Church M&usic", Qt::Key_F2, notYet},
+         {{"MnuChurchHistory", "&Church History", Qt::Key_F1, show.template operator()<FrmChurchHistory>()},
+          {"MnuChurchMusic", "Church M&usic", Qt::Key_F2, show.template operator()<FrmChurchMusic>()},
           {"mnuGreekEPPT", "Greek Elementary Principal Part Tenses", {}, show.template operator()<FrmGreekPPET>()},
           {"mnuGreekPP", "Greek Elementary &Principal Parts", Qt::SHIFT | Qt::Key_F3, show.template operator()<FrmGreekPPEV>()},
           {"mnuGreekIPPT", "Greek Irregular Principal Part Tenses", {}, show.template operator()<FrmGreekPPIT>()},
           {"MnuGreekPPIV", "Greek &Irregular Principal Parts", Qt::CTRL | Qt::Key_F3, show.template operator()<FrmGreekPPIV>()},
           {"mnuGreek", "&Greek Vocabulary", Qt::Key_F3, show.template operator()<FrmGreek>()},
           {"MnuHebrew", "&Hebrew Vocabulary", Qt::Key_F4, show.template operator()<FrmHebrew>()},
-          {"MnuNTCCBooks", "NT Chapter Content by &Books", Qt::Key_F5, notYet},
+          {"MnuNTCCBooks", "NT Chapter Content by &Books", Qt::Key_F5, show.template operator()<FrmNTBooks>()},
           {"MnuNTCCUnits", "NT Chapter Content by &Units", Qt::SHIFT | Qt::Key_F5, show.template operator()<FrmNTUnits>()},
-          {"MnuNTHistory", "NT History", {}, notYet},
-          {"MnuNTI", "&NT Introduction", Qt::Key_F6, notYet},
-          {"MnuOTCCDetailed", "OT Chapter Content (Detai&led)", Qt::Key_F7, notYet},
-          {"OTCCSimplified", "OT Chapter Content (Si&mplified)", Qt::SHIFT | Qt::Key_F7, notYet},
-          {"MnuOTHistory", "OT Histor&y", Qt::Key_F8, notYet},
-          {"MnuOTI", "&OT Introduction", Qt::Key_F9, notYet},
+          {"MnuNTHistory", "NT History", {}, show.template operator()<FrmNTHistory>()},
+          {"MnuNTI", "&NT Introduction", Qt::Key_F6, show.template operator()<FrmNTI>()},
+          {"MnuOTCCDetailed", "OT Chapter Content (Detai&led)", Qt::Key_F7, show.template operator()<FrmOTDetailed>()},
+          {"OTCCSimplified", "OT Chapter Content (Si&mplified)", Qt::SHIFT | Qt::Key_F7, show.template operator()<FrmOTSimplified>()},
+          {"MnuOTHistory", "OT Histor&y", Qt::Key_F8, show.template operator()<FrmKings>()},
+          {"MnuOTI", "&OT Introduction", Qt::Key_F9, show.template operator()<FrmOTI>()},
           {"MnuSysTheo", "&Systematic Theology", Qt::Key_F11, show.template operator()<FrmSysTheo>()},
-          {"MnuTheology", "&Theology", Qt::Key_F12, notYet},
+          {"MnuTheology", "&Theology", Qt::Key_F12, show.template operator()<FrmTheology>()},
           {"MnuDash", nullptr, {}, {}},
           {"MnuExit", "E&xit Lumenary", {}, [this] { EndProgram(); }}}},
         {"MnuView", "&View", false, {{"MnuMissedQs", "View &Missed Questions", {}, notYet}}},

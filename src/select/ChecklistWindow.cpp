@@ -80,7 +80,7 @@ bool ChecklistWindow::CheckSelection()
 {
     AnySelected = false;
     for (const auto& [index, box] : boxes_)
-        if (box->isChecked())
+        if (box->isChecked() && !std::holds_alternative<std::monostate>(list_.Box(index).term))
             AnySelected = true;
     return AnySelected;
 }
@@ -107,7 +107,7 @@ void ChecklistWindow::Arrange(QLayout* boxes, QVBoxLayout* side, const QString& 
     middle->addLayout(side);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeButton(selectAllName, QStringLiteral("&Select All"), [this] { SetAllBoxes(true); }));
+    buttons->addWidget(MakeButton(selectAllName, QStringLiteral("&Select All"), [this] { SelectAll(); }));
     buttons->addWidget(MakeButton(unselectAllName, QStringLiteral("&Unselect All"), [this] { SetAllBoxes(false); }));
     buttons->addWidget(&OkButton());
     buttons->addStretch();

@@ -33,6 +33,10 @@ public:
     void SetAllThemes(bool ticked);
 
 protected:
+    // "&Select All": ticks every enabled box unless the window says otherwise.
+    virtual void SelectAll() { SetAllBoxes(true); }
+    // A ticked box counts only when it adds a term to the filter, so a
+    // selection that adds nothing stops like an empty one.
     bool CheckSelection() override;
     std::string BuildFilter() override;
 

@@ -54,13 +54,7 @@ void FrmNTUnits::CmdUnits_Click(int index)
 
 void FrmNTUnits::OptQuiz_Click(int index)
 {
-    // The second direction is offered for multiple choice only.
-    if (index == 0) {
-        OptFlip(1)->setEnabled(true);
-    } else {
-        OptFlip(0)->setChecked(true);
-        OptFlip(1)->setEnabled(false);
-    }
+    CoupleDirectionToQuizType(index);
 }
 
 void FrmNTUnits::Form_Unload()

@@ -150,6 +150,16 @@ void SelectionWindow::OptFlip_Click(int)
         OptFlip(0)->setChecked(true);
 }
 
+void SelectionWindow::CoupleDirectionToQuizType(int index)
+{
+    if (index == 0) {
+        OptFlip(1)->setEnabled(true);
+    } else {
+        OptFlip(0)->setChecked(true);
+        OptFlip(1)->setEnabled(false);
+    }
+}
+
 void SelectionWindow::Unload()
 {
     Form_Unload();

@@ -75,6 +75,9 @@ protected:
     // The last step of OK, once the filter is built: close the window and
     // begin the quiz.
     virtual void StartQuiz();
+    // OptQuiz_Click on the windows whose second direction is offered for
+    // multiple choice only: any other quiz type selects and greys it out.
+    void CoupleDirectionToQuizType(int index);
     // Runs as the window is unloaded.
     virtual void Form_Unload() {}
     void Unload();
