@@ -89,7 +89,8 @@ private slots:
         QCOMPARE(MenuTexts(bar->findChild<QMenu*>("MnuAboutLumenary")),
                  QStringList({"MnuAbouttheProgrammer|About the &Programmer", "MnuContributors|About the &Contributors",
                               "MnuUpcomingFeatures|About &Upcoming Features", "MnuAboutDash|-",
-                              "MnuDistributingLumenary|About Distributing Lumenary"}));
+                              "MnuDistributingLumenary|About Distributing Lumenary", "MnuAboutProgramDash|-",
+                              "MnuAboutProgram|About &Lumenary"}));
         QCOMPARE(bar->findChild<QMenu*>("mnuBookstores")->actions().size(), 12);
         // The reserved menus can never be chosen.
         for (const char* reserved : {"MnuView", "MnuCustom"}) {
