@@ -10,12 +10,25 @@ namespace lumenary {
 
 namespace {
 
+// A field of the record. A record blanks some fields instead of hiding them;
+// blank takes no room, so that it shows the same as hidden and the fields
+// below close up.
+class RecordLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return text().isEmpty() ? QSize() : QLabel::sizeHint(); }
+    QSize minimumSizeHint() const override { return text().isEmpty() ? QSize() : QLabel::minimumSizeHint(); }
+    int heightForWidth(int width) const override { return text().isEmpty() ? 0 : QLabel::heightForWidth(width); }
+};
+
+template <class Label = QLabel>
 QLabel* DirectoryLabel(const QString& name, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new Label(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
+    label->setContentsMargins(0, 3, 0, 3);
     return label;
 }
 
@@ -64,10 +77,10 @@ FrmBookstore::FrmBookstore(WindowRegistry& windows)
     side->addStretch();
 
     auto* record = new QVBoxLayout;
-    record->setSpacing(6);
+    record->setSpacing(0);
     for (std::size_t field = 0; field < AdvertiserFieldCount; ++field) {
         const auto which = static_cast<AdvertiserField>(field);
-        fields_[field] = DirectoryLabel(QLatin1String(AdvertiserLabels[field]), Placeholder(which), central);
+        fields_[field] = DirectoryLabel<RecordLabel>(QLatin1String(AdvertiserLabels[field]), Placeholder(which), central);
         record->addWidget(fields_[field]);
     }
     record->addStretch();
@@ -93,7 +106,7 @@ FrmBookstore::FrmBookstore(WindowRegistry& windows)
     layout->setContentsMargins(24, 20, 24, 16);
     layout->addLayout(columns, 1);
     layout->addWidget(notice);
-    resize(720, 400);
+    resize(720, 360);
 }
 
 } // namespace lumenary

@@ -95,6 +95,7 @@ private slots:
         // The menu entry carries the advertiser's name.
         auto* entry = fixture.app.MainWindow().findChild<QAction*>(Entries[advertiser]);
         QCOMPARE(entry->text(), AppFixture::Text(Directory, "LblStoreName"));
+        QApplication::processEvents(); // lay out what the record hid and showed, as the screen would
         AppFixture::Snapshot(AppFixture::Window(Directory), QString("bookstore-") + Entries[advertiser]);
     }
 
