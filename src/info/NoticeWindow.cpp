@@ -53,8 +53,11 @@ NoticeWindow::NoticeWindow(const QString& objectName, const QString& title, Dism
     page_->setContentsMargins(28, 22, 28, 24);
     page_->setSpacing(12);
     page_->setSizeConstraint(QLayout::SetFixedSize);
-    for (const auto& text : texts)
+    for (const auto& text : texts) {
+        if (text.style == NoticeStyle::Heading && page_->count() > 0)
+            page_->addSpacing(10); // a heading opens a new section
         page_->addWidget(NoticeLabel(text, central));
+    }
 }
 
 } // namespace lumenary
