@@ -4,6 +4,7 @@
 #include "Version.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -29,7 +30,8 @@ FrmAbout::FrmAbout(WindowRegistry& windows, const std::filesystem::path& databas
 {
     // A path has no spaces to wrap at: a read-only line shows the whole of it
     // and lets it be copied.
-    auto* path = new QLineEdit(QDir::toNativeSeparators(QString::fromStdString(databaseFile.string())), centralWidget());
+    const QString file = QFileInfo(QString::fromStdString(databaseFile.string())).absoluteFilePath();
+    auto* path = new QLineEdit(QDir::toNativeSeparators(file), centralWidget());
     path->setObjectName(QStringLiteral("TxtDatabase"));
     path->setReadOnly(true);
     path->setFocusPolicy(Qt::NoFocus);

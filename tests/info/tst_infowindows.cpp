@@ -16,6 +16,8 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 
+#include <span>
+
 using namespace lumenary;
 using lumenary::test::AppFixture;
 
@@ -205,6 +207,32 @@ private slots:
             break;
         }
         QCOMPARE(fixture.programEnds, 0);
+    }
+
+    void picturesKeepTheirProportions_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        for (const auto& info : std::span(InfoWindows).subspan(7, 6)) // the book covers and posters
+            QTest::newRow(info.window) << info.entry << info.window;
+    }
+
+    // The window cannot be given a shape other than its picture's, so the
+    // picture fills it undistorted.
+    void picturesKeepTheirProportions()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose(entry);
+        QWidget* shown = AppFixture::Window(window);
+        const auto* picture = shown->findChild<PictureWidget*>();
+        QVERIFY(picture);
+        QCOMPARE(shown->minimumSize(), shown->maximumSize());
+        QCOMPARE(picture->size(), shown->size());
+        const QSize drawn = picture->sizeHint();
+        QVERIFY(std::abs(double(shown->width()) / shown->height() - double(drawn.width()) / drawn.height()) < 0.01);
     }
 
     void quotedTexts_data()
