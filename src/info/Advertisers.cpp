@@ -17,7 +17,7 @@ constexpr const char* FreeCatalog = "Ask for a FREE catalog of our books";
 constexpr std::array<AdvertiserRecord, AdvertiserCount> Records{{
     {{"Quillhaven Christian Books",
       "1204 Chapel Street",
-      "Quillhaven, OH  45901",
+      "Quillhaven, OH  43999",
       "Web Site:  www.quillhavenbooks.example.com",
       "Email:  orders@quillhavenbooks.example.com",
       "Phone:  (555) 555-0101",

@@ -17,18 +17,8 @@ InfoWindow::InfoWindow(const QString& objectName, const QString& title, Dismissa
 
 void InfoWindow::mousePressEvent(QMouseEvent* event)
 {
-    SurfaceClicked(*event);
-}
-
-void InfoWindow::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    SurfaceClicked(*event);
-}
-
-void InfoWindow::SurfaceClicked(const QMouseEvent& event)
-{
     // Labels pass their clicks on to the window; those are not clicks on its surface.
-    if (event.button() != Qt::LeftButton || qobject_cast<QLabel*>(childAt(event.position().toPoint())))
+    if (event->button() != Qt::LeftButton || qobject_cast<QLabel*>(childAt(event->position().toPoint())))
         return;
     Dismiss();
 }

@@ -23,13 +23,11 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // The title bar's close box dismisses the window the same way.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void SurfaceClicked(const QMouseEvent& event);
     void Dismiss();
 
     Dismissal dismissal_;
