@@ -144,6 +144,7 @@ private slots:
             {"click surface", true}, {"double-click surface", true}, {"click label", false},
             {"key Escape", true},    {"key Return", true},           {"key a", true},
             {"key Backspace", true}, {"key F1", false},              {"key Left", false},
+            {"close box", true},
         };
         for (const auto& info : InfoWindows)
             for (const auto& [input, dismisses] : inputs) {
@@ -175,6 +176,8 @@ private slots:
                                                   {"a", Qt::Key_A},           {"Backspace", Qt::Key_Backspace},
                                                   {"F1", Qt::Key_F1},         {"Left", Qt::Key_Left}};
             PressKey(shown, keys.at(what), what.size() == 1 ? what : QString());
+        } else if (input == "close box") {
+            shown->close();
         } else if (what == "label") {
             auto* label = shown->findChild<QLabel*>();
             if (!label)
