@@ -1,8 +1,12 @@
 #include "FrmTroubleshooting.h"
 
 #include <QFile>
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <map>
 
 namespace lumenary {
 
@@ -12,15 +16,29 @@ FrmTroubleshooting::FrmTroubleshooting(WindowRegistry& windows)
 {
     QFile text(QStringLiteral(":/texts/troubleshooting.html"));
     text.open(QIODevice::ReadOnly);
-    auto* document = new QTextBrowser(centralWidget());
-    document->setObjectName(QStringLiteral("TxtTroubleshooting"));
-    document->setHtml(QString::fromUtf8(text.readAll()));
-    // Keys belong to the window, which closes on any character key; the
-    // document still scrolls with the wheel and its scroll bar.
-    document->setFocusPolicy(Qt::NoFocus);
-    document->setOpenLinks(false);
-    document->setFixedSize(500, 440);
-    Page().addWidget(document);
+    document_ = new QTextBrowser(centralWidget());
+    document_->setObjectName(QStringLiteral("TxtTroubleshooting"));
+    document_->setHtml(QString::fromUtf8(text.readAll()));
+    // Keys belong to the window, which closes on any character key.
+    document_->setFocusPolicy(Qt::NoFocus);
+    document_->setOpenLinks(false);
+    document_->setFixedSize(500, 440);
+    Page().addWidget(document_);
+}
+
+void FrmTroubleshooting::keyPressEvent(QKeyEvent* event)
+{
+    using Scroll = QAbstractSlider::SliderAction;
+    static const std::map<int, Scroll> scrolls{
+        {Qt::Key_Up, Scroll::SliderSingleStepSub}, {Qt::Key_Down, Scroll::SliderSingleStepAdd},
+        {Qt::Key_PageUp, Scroll::SliderPageStepSub}, {Qt::Key_PageDown, Scroll::SliderPageStepAdd},
+        {Qt::Key_Home, Scroll::SliderToMinimum},     {Qt::Key_End, Scroll::SliderToMaximum}};
+    const auto scroll = scrolls.find(event->key());
+    if (scroll == scrolls.end()) {
+        NoticeWindow::keyPressEvent(event);
+        return;
+    }
+    document_->verticalScrollBar()->triggerAction(scroll->second);
 }
 
 } // namespace lumenary

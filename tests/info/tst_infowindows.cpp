@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBrowser>
 
 #include <span>
@@ -294,6 +295,19 @@ private slots:
         QVERIFY(document->isReadOnly());
         for (const char* topic : {"lm50data.db", "Results Not Saved", "lumenary-db check", "boxes"})
             QVERIFY2(document->toPlainText().contains(topic), topic);
+    }
+
+    void troubleshootingScrollsWithThePageKeys()
+    {
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuTroubleshooting");
+        QWidget* window = AppFixture::Window("FrmTroubleshooting");
+        const auto* scroll = AppFixture::Find<QTextBrowser>("FrmTroubleshooting", "TxtTroubleshooting")->verticalScrollBar();
+        QCOMPARE(scroll->value(), 0);
+        PressKey(window, Qt::Key_PageDown);
+        QVERIFY(scroll->value() > 0);
+        QVERIFY(window->isVisible());
     }
 
     // Addresses and numbers in the windows are made up: web and e-mail
