@@ -172,7 +172,8 @@ void FrmMain::BuildMenus()
           {"MnuContributors", "About the &Contributors", {}, show.template operator()<FrmContributors>()},
           {"MnuUpcomingFeatures", "About &Upcoming Features", {}, show.template operator()<FrmUpcoming>()},
           {"MnuAboutDash", nullptr, {}, {}},
-          {"MnuDistributingLumenary", "About Distributing Lumenary", {}, show.template operator()<FrmAboutDistribution>()},
+          {"MnuDistributingLumenary", "About Distributing Lumenary", {},
+           show.template operator()<FrmAboutDistribution>()},
           {"MnuAboutProgramDash", nullptr, {}, {}},
           {"MnuAboutProgram", "About &Lumenary", {}, show.template operator()<FrmAbout>()}}},
     };

@@ -23,8 +23,8 @@ FrmAbout::FrmAbout(WindowRegistry& windows, const std::filesystem::path& databas
                                              "under the SIL Open Font License, version 1.1.")},
            {"LblLicences(1)", QStringLiteral("Windows and menus: Qt 6, under the GNU Lesser General Public License, "
                                              "version 3.")},
-           {"LblLicences(2)", QStringLiteral("Question database: SQLite, in the public domain, through SQLiteCpp, under "
-                                             "the MIT License.")},
+           {"LblLicences(2)", QStringLiteral("Question database: SQLite, in the public domain, through SQLiteCpp, "
+                                             "under the MIT License.")},
            {"LblUpdates", QStringLiteral("Downloads and upgrades:  ") + ProjectContact::WebSite},
            {"LblDatabase", QStringLiteral("The question database on this computer:")}})
 {

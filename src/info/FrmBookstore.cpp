@@ -55,8 +55,8 @@ QString Placeholder(AdvertiserField field)
 
 FrmBookstore::FrmBookstore(WindowRegistry& windows)
     : InfoWindow(QStringLiteral("FrmBookstore"),
-                 QStringLiteral("BookStores  --  Tell them you saw their advertisement in Lumenary!"), Dismissal::Unload,
-                 windows)
+                 QStringLiteral("BookStores  --  Tell them you saw their advertisement in Lumenary!"),
+                 Dismissal::Unload, windows)
 {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("DirectoryPage"));
@@ -80,7 +80,8 @@ FrmBookstore::FrmBookstore(WindowRegistry& windows)
     record->setSpacing(0);
     for (std::size_t field = 0; field < AdvertiserFieldCount; ++field) {
         const auto which = static_cast<AdvertiserField>(field);
-        fields_[field] = DirectoryLabel<RecordLabel>(QLatin1String(AdvertiserLabels[field]), Placeholder(which), central);
+        const QString name = QLatin1String(AdvertiserLabels[field]);
+        fields_[field] = DirectoryLabel<RecordLabel>(name, Placeholder(which), central);
         record->addWidget(fields_[field]);
     }
     record->addStretch();

@@ -42,8 +42,8 @@ FrmMindofGod::FrmMindofGod(WindowRegistry& windows)
     : PictureWindow(QStringLiteral("FrmMindofGod"),
                     QStringLiteral("From the Mind of God . . .  --  %1  --  231 pp  PB").arg(OrderFrom(Larkmoor)),
                     QStringLiteral(":/images/book_mindofgod.svg"), windows,
-                    {{"Label1", QStringLiteral("With a preface by the editors and chapters by twelve contributing pastors "
-                                               "and teachers")}})
+                    {{"Label1", QStringLiteral("With a preface by the editors and chapters by twelve contributing "
+                                               "pastors and teachers")}})
 {
 }
 

@@ -303,7 +303,8 @@ private slots:
         QVERIFY(fixture.Start());
         fixture.Choose("MnuTroubleshooting");
         QWidget* window = AppFixture::Window("FrmTroubleshooting");
-        const auto* scroll = AppFixture::Find<QTextBrowser>("FrmTroubleshooting", "TxtTroubleshooting")->verticalScrollBar();
+        const auto* document = AppFixture::Find<QTextBrowser>("FrmTroubleshooting", "TxtTroubleshooting");
+        const auto* scroll = document->verticalScrollBar();
         QCOMPARE(scroll->value(), 0);
         PressKey(window, Qt::Key_PageDown);
         QVERIFY(scroll->value() > 0);
