@@ -22,7 +22,7 @@ FrmAbout::FrmAbout(WindowRegistry& windows, const std::filesystem::path& databas
            {"LblLicences(0)", QStringLiteral("Greek and Hebrew fonts: Gentium Plus and Ezra SIL, by SIL International, "
                                              "under the SIL Open Font License, version 1.1.")},
            {"LblLicences(1)", QStringLiteral("Windows and menus: Qt 6, under the GNU Lesser General Public License, "
-                                             "version 3.")},
+                                             "version 3 (LGPL-3.0).")},
            {"LblLicences(2)", QStringLiteral("Question database: SQLite, in the public domain, through SQLiteCpp, "
                                              "under the MIT License.")},
            {"LblUpdates", QStringLiteral("Downloads and upgrades:  ") + ProjectContact::WebSite},
