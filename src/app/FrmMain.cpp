@@ -8,6 +8,7 @@
 #include "FrmSplash.h"
 #include "FrmSysTheo.h"
 #include "GreekWordList.h"
+#include "InformationWindows.h"
 #include "ModCommonPreQuiz.h"
 #include "ModuleOptionWindows.h"
 #include "OldTestamentBookWindows.h"
@@ -27,6 +28,9 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <map>
+#include <string_view>
 
 namespace lumenary {
 
@@ -120,6 +124,7 @@ void FrmMain::RegisterWindows()
     windows.Register<FrmChurchHistory>([this] { return std::make_unique<FrmChurchHistory>(context_); });
     windows.Register<FrmNTI>([this] { return std::make_unique<FrmNTI>(context_); });
     windows.Register<FrmOTI>([this] { return std::make_unique<FrmOTI>(context_); });
+    RegisterInformationWindows(windows, services_.databaseFile);
 }
 
 void FrmMain::BuildMenus()
@@ -133,6 +138,10 @@ void FrmMain::BuildMenus()
         };
     };
     const std::function<void()> notYet; // the window comes with a later part of the program
+    const auto advertiser = [this](const char* name, std::size_t which) -> MenuEntry {
+        return {name, Advertisers()[which][AdvertiserField::StoreName], {},
+                [this, which] { ModBkStores(services_.windows).ShowAdvertiser(Advertisers()[which]); }};
+    };
     const std::vector<MenuDesign> menus{
         {"MnuQuizzes", "&Quizzes", true,
          {{"MnuChurchHistory", "&Church History", Qt::Key_F1, show.template operator()<FrmChurchHistory>()},
@@ -164,40 +173,50 @@ void FrmMain::BuildMenus()
           {"MnuExport", "E&xport Custom Data", {}, notYet},
           {"MnuImportCustomData", "&Import Custom Data", {}, notYet}}},
         {"MnuBooks", "Boo&ks", true,
-         {{"MnuBookMoses", "Beginning at &Moses", {}, notYet},
-          {"MnuBookImage", "&Changed into His Image", {}, notYet},
-          {"MnuMindOfGod", "From the &Mind of God . . .", {}, notYet},
-          {"MnuReelStory", "The &Reel Story", {}, notYet}}},
+         {{"MnuBookMoses", "Beginning at &Moses", {}, show.template operator()<FrmBookMoses>()},
+          {"MnuBookImage", "&Changed into His Image", {}, show.template operator()<FrmBookImage>()},
+          {"MnuMindOfGod", "From the &Mind of God . . .", {}, show.template operator()<FrmMindofGod>()},
+          {"MnuReelStory", "The &Reel Story", {}, show.template operator()<FrmReelStory>()}}},
         {"mnuBookstores", "&Bookstores", true,
-         {{"MnuBookstoreOne", "Cornerstone Christian Books", {}, notYet},
-          {"MnuBookstoreTwo", "Good Shepherd Book Room", {}, notYet},
-          {"MnuBookstoreThree", "Berean Bible Bookstore", {}, notYet},
-          {"MnuBookstoreFour", "Lamplighter Publications", {}, notYet},
-          {"MnuBookstoreFive", "Pilgrim's Way Books", {}, notYet},
-          {"MnuBookstoreSix", "Old Paths Book Service", {}, notYet},
-          {"MnuBookstoreSeven", "Living Word Bookshop", {}, notYet},
-          {"MnuBookstoreEight", "Heritage Reformed Books", {}, notYet},
-          {"MnuBookstoreNine", "Mustard Seed Christian Supply", {}, notYet},
+         {advertiser("MnuBookstoreOne", 0),
+          advertiser("MnuBookstoreTwo", 1),
+          advertiser("MnuBookstoreThree", 2),
+          advertiser("MnuBookstoreFour", 3),
+          advertiser("MnuBookstoreFive", 4),
+          advertiser("MnuBookstoreSix", 5),
+          advertiser("MnuBookstoreSeven", 6),
+          advertiser("MnuBookstoreEight", 7),
+          advertiser("MnuBookstoreNine", 8),
           {"MnuLine2", nullptr, {}, {}},
-          {"MnuAboutAdvertising", "&How to Advertise on Lumenary", {}, notYet},
-          {"MnuDisclaimer", "Ad&vertising Disclaimer", {}, notYet}}},
+          {"MnuAboutAdvertising", "&How to Advertise on Lumenary", {}, show.template operator()<FrmAboutAdvertising>()},
+          {"MnuDisclaimer", "Ad&vertising Disclaimer", {}, show.template operator()<FrmDisclaimer>()}}},
         {"MnuPosters", "&Posters", true,
-         {{"MnuPosterOne", "The Books of the Bible", {}, notYet},
-          {"MnuPosterTwo", "The Kings of Israel and Judah", {}, notYet}}},
+         {{"MnuPosterOne", "The Books of the Bible", {}, show.template operator()<FrmPosterOne>()},
+          {"MnuPosterTwo", "The Kings of Israel and Judah", {}, show.template operator()<FrmPosterTwo>()}}},
         {"MnuTroubleshooting", "&Troubleshooting", true, {}},
         {"MnuAboutLumenary", "&About Lumenary", true,
-         {{"MnuAbouttheProgrammer", "About the &Programmer", {}, notYet},
-          {"MnuContributors", "About the &Contributors", {}, notYet},
-          {"MnuUpcomingFeatures", "About &Upcoming Features", {}, notYet},
+         {{"MnuAbouttheProgrammer", "About the &Programmer", {}, show.template operator()<FrmAboutProgrammer>()},
+          {"MnuContributors", "About the &Contributors", {}, show.template operator()<FrmContributors>()},
+          {"MnuUpcomingFeatures", "About &Upcoming Features", {}, show.template operator()<FrmUpcoming>()},
           {"MnuAboutDash", nullptr, {}, {}},
-          {"MnuDistributingLumenary", "About Distributing Lumenary", {}, notYet}}},
+          {"MnuDistributingLumenary", "About Distributing Lumenary", {},
+           show.template operator()<FrmAboutDistribution>()},
+          {"MnuAboutProgramDash", nullptr, {}, {}},
+          {"MnuAboutProgram", "About &Lumenary", {}, show.template operator()<FrmAbout>()}}},
     };
+
+    // What a menu-bar item without entries opens.
+    const std::map<std::string_view, std::function<void()>> itemWindows{
+        {"MnuTroubleshooting", show.template operator()<FrmTroubleshooting>()}};
 
     for (const auto& design : menus) {
         if (design.entries.empty()) { // a menu-bar item that opens a window itself
             auto* item = menuBar()->addAction(QString::fromUtf8(design.caption));
             item->setObjectName(QLatin1String(design.name));
-            item->setEnabled(false);
+            const auto window = itemWindows.find(design.name);
+            item->setEnabled(window != itemWindows.end());
+            if (window != itemWindows.end())
+                connect(item, &QAction::triggered, this, window->second);
             continue;
         }
         auto* menu = menuBar()->addMenu(QString::fromUtf8(design.caption));

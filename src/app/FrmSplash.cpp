@@ -1,5 +1,6 @@
 #include "FrmSplash.h"
 
+#include "CharacterKey.h"
 #include "PictureWidget.h"
 #include "QuizContext.h"
 #include "QuizHost.h"
@@ -21,19 +22,6 @@ QLabel* SplashLabel(const QString& name, const QString& text, QWidget* parent)
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     return label;
-}
-
-bool DismissesSplash(const QKeyEvent& event)
-{
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Backspace:
-        return true;
-    default:
-        return !event.text().isEmpty() && event.text().front().isPrint();
-    }
 }
 
 } // namespace
@@ -81,7 +69,7 @@ void FrmSplash::mousePressEvent(QMouseEvent* event)
 
 void FrmSplash::keyPressEvent(QKeyEvent* event)
 {
-    if (DismissesSplash(*event))
+    if (IsCharacterKey(*event))
         Dismiss();
 }
 

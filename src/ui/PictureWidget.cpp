@@ -16,9 +16,16 @@ QSize PictureWidget::sizeHint() const
 
 void PictureWidget::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer_.render(&painter, rect());
+    const qreal ratio = devicePixelRatioF();
+    if (drawn_.size() != size() * ratio) {
+        drawn_ = QPixmap(size() * ratio);
+        drawn_.setDevicePixelRatio(ratio);
+        drawn_.fill(Qt::transparent);
+        QPainter painter(&drawn_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer_.render(&painter, QRectF(QPointF(0, 0), size()));
+    }
+    QPainter(this).drawPixmap(0, 0, drawn_);
 }
 
 } // namespace lumenary

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QWidget>
 
 namespace lumenary {
 
 // One of the program's pictures (an SVG resource), drawn to fit the widget
-// with its proportions kept.
+// with its proportions kept. Drawing a detailed picture takes tens of
+// milliseconds, so it is drawn once per size and repainted from that copy.
 class PictureWidget : public QWidget {
     Q_OBJECT
 public:
@@ -18,6 +20,7 @@ protected:
 
 private:
     QSvgRenderer renderer_;
+    QPixmap drawn_;
 };
 
 } // namespace lumenary

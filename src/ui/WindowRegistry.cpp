@@ -43,6 +43,13 @@ void WindowRegistry::Unload(const QWidget* window)
         Unload(found->first);
 }
 
+void WindowRegistry::Hide(QWidget& window)
+{
+    window.hide();
+    if (onUnloaded)
+        onUnloaded();
+}
+
 bool WindowRegistry::AnyVisible() const
 {
     return std::ranges::any_of(entries_, [](const auto& entry) {

@@ -36,13 +36,16 @@ public:
     // Unloads whichever registered window this is.
     void Unload(const QWidget* window);
 
+    // Hides a window that stays loaded, so its next use shows the same instance.
+    void Hide(QWidget& window);
+
     // Whether any loaded window is on screen.
     bool AnyVisible() const;
 
     // Hides every window, for the program's immediate end.
     void HideAll();
 
-    // Called after a window has been unloaded.
+    // Called after a window has been unloaded, or hidden through Hide.
     std::function<void()> onUnloaded;
 
     // While one of these lives, unloading a window does not call onUnloaded;

@@ -97,6 +97,11 @@ private slots:
                  QStringList({"MnuQuizzes|&Quizzes", "MnuView|&View", "MnuCustom|&Custom", "MnuBooks|Boo&ks",
                               "mnuBookstores|&Bookstores", "MnuPosters|&Posters", "MnuTroubleshooting|&Troubleshooting",
                               "MnuAboutLumenary|&About Lumenary"}));
+        QCOMPARE(MenuTexts(bar->findChild<QMenu*>("MnuAboutLumenary")),
+                 QStringList({"MnuAbouttheProgrammer|About the &Programmer", "MnuContributors|About the &Contributors",
+                              "MnuUpcomingFeatures|About &Upcoming Features", "MnuAboutDash|-",
+                              "MnuDistributingLumenary|About Distributing Lumenary", "MnuAboutProgramDash|-",
+                              "MnuAboutProgram|About &Lumenary"}));
         QCOMPARE(bar->findChild<QMenu*>("mnuBookstores")->actions().size(), 12);
         // The reserved menus can never be chosen.
         for (const char* reserved : {"MnuView", "MnuCustom"}) {

@@ -1,0 +1,114 @@
+// Time from choosing an information window's menu entry to the window built
+// and painted, and from choosing one advertiser to the next shown in the open
+// directory window. Prints figures.
+
+#include "FontResolver.h"
+#include "FrmMain.h"
+#include "LumenaryApp.h"
+#include "Prompter.h"
+#include "QuestionBank.h"
+#include "RandomSource.h"
+#include "WindowRegistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace lumenary;
+
+namespace {
+
+class SilentPrompter final : public Prompter {
+public:
+    void Information(const std::string&, const std::string&) override {}
+    bool Question(const std::string&, const std::string&) override { return false; }
+};
+
+void Settle()
+{
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+QWidget* Shown(const char* name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+// Median milliseconds of runs of one step, each followed by a repaint of what it showed.
+template <class Step>
+double Median(int runs, Step step)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        Settle();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::ranges::sort(times);
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    RegisterBundledFonts();
+
+    QTemporaryDir folder;
+    const auto bank = std::filesystem::path(folder.path().toStdString()) / "lm50data.db";
+    WriteQuestionDatabase({BankQuestion{.source = {}, .id = 1, .module = "NTI", .category = 1, .book = {},
+                                        .chapter = {}, .theme = {}, .english = "Q", .french = {}, .hebrew = "A"}},
+                          bank);
+    SilentPrompter prompter;
+    ClockRandomSource random;
+    LumenaryApp app(prompter, random, [] {});
+    app.Start(bank);
+    Settle();
+
+    const std::pair<const char*, const char*> windows[] = {
+        {"MnuAboutAdvertising", "FrmAboutAdvertising"}, {"MnuTroubleshooting", "FrmTroubleshooting"},
+        {"MnuContributors", "FrmContributors"},         {"MnuAboutProgram", "FrmAbout"},
+        {"MnuBookMoses", "FrmBookMoses"},               {"MnuPosterOne", "FrmPosterOne"},
+        {"MnuPosterTwo", "FrmPosterTwo"},               {"MnuBookstoreEight", "FrmBookstore"}};
+    constexpr int runs = 30;
+    std::printf("platform %s; median of %d runs, each built afresh (unloaded between runs) and painted\n",
+                qPrintable(QApplication::platformName()), runs);
+    for (const auto& [entry, name] : windows) {
+        auto* action = app.MainWindow().findChild<QAction*>(entry);
+        const double ms = Median(runs, [&] {
+            if (QWidget* open = Shown(name))
+                app.Windows().Unload(open);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            action->trigger();
+            Shown(name)->repaint();
+        });
+        std::printf("  %-22s %7.2f ms\n", name, ms);
+    }
+
+    app.MainWindow().findChild<QAction*>("MnuPosterOne")->trigger();
+    Settle();
+    const double repaintMs = Median(runs, [] { Shown("FrmPosterOne")->repaint(); });
+    std::printf("  FrmPosterOne painted again (covered and uncovered): %.2f ms\n", repaintMs);
+
+    int next = 0;
+    const char* const advertisers[] = {"MnuBookstoreOne", "MnuBookstoreSix", "MnuBookstoreFour"};
+    const double switchMs = Median(runs, [&] {
+        app.MainWindow().findChild<QAction*>(advertisers[next++ % 3])->trigger();
+        Shown("FrmBookstore")->repaint();
+    });
+    std::printf("  one advertiser to the next in the open directory: %.2f ms\n", switchMs);
+    return 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "InfoWindow.h"
+
+#include <vector>
+
+namespace lumenary {
+
+enum class PicturePlace {
+    Band,      // on a dark band across the foot of the picture
+    Watermark, // large and pale across the middle
+};
+
+// A label over the picture: its object name, text and place.
+struct PictureText {
+    const char* name;
+    QString text;
+    PicturePlace place = PicturePlace::Band;
+};
+
+// A window filled by one picture, with labels over it. The window keeps the
+// picture's proportions (it is as large as the picture, or the screen allows),
+// so the picture fills it undistorted.
+class PictureWindow : public InfoWindow {
+    Q_OBJECT
+public:
+    PictureWindow(const QString& objectName, const QString& title, const QString& picture, WindowRegistry& windows,
+                  const std::vector<PictureText>& texts = {});
+};
+
+} // namespace lumenary

@@ -1,0 +1,399 @@
+// The information windows from the menus: one instance each, their titles
+// and fixed texts, and how each one is dismissed (unloaded, hidden, or kept
+// on screen) by clicks and keys.
+
+#include "AppFixture.h"
+#include "PictureWidget.h"
+#include "Session.h"
+#include "Version.h"
+#include "WindowRegistry.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+#include <span>
+
+using namespace lumenary;
+using lumenary::test::AppFixture;
+
+namespace {
+
+enum class Outcome { Unloaded, Hidden, Stays };
+
+struct InfoWindowCase {
+    const char* entry;
+    const char* window;
+    const char* title; // a pattern the whole title must match
+    bool hidesOnClick; // FrmContributors; every other window unloads
+};
+
+// Every information window with the menu entry that opens it.
+const InfoWindowCase InfoWindows[] = {
+    {"MnuAboutAdvertising", "FrmAboutAdvertising", "About Advertising Your Christian Books/Software", false},
+    {"MnuDisclaimer", "FrmDisclaimer", "Advertising Disclaimer", false},
+    {"MnuDistributingLumenary", "FrmAboutDistribution", "About Distributing Lumenary", false},
+    {"MnuUpcomingFeatures", "FrmUpcoming", "Lumenary", false},
+    {"MnuTroubleshooting", "FrmTroubleshooting", "Lumenary", false},
+    {"MnuContributors", "FrmContributors", "Lumenary Contributors", true},
+    {"MnuAbouttheProgrammer", "FrmAboutProgrammer", "About the Programmer", false},
+    {"MnuBookMoses", "FrmBookMoses", ".+ 328 pp PB", false},
+    {"MnuBookImage", "FrmBookImage", ".+ 350\\+ pp PB", false},
+    {"MnuMindOfGod", "FrmMindofGod", ".+ 231 pp  PB", false},
+    {"MnuReelStory", "FrmReelStory", ".*\\$16\\.95.*387pp.*", false},
+    {"MnuPosterOne", "FrmPosterOne", "The Books of the Bible  --  .+", false},
+    {"MnuPosterTwo", "FrmPosterTwo", ".+  --  .+", false},
+    {"MnuAboutProgram", "FrmAbout", "About Lumenary", false},
+    {"MnuBookstoreOne", "FrmBookstore", "BookStores  --  Tell them you saw their advertisement in Lumenary!", false},
+};
+
+std::vector<BankQuestion> NtiBank()
+{
+    std::vector<BankQuestion> questions;
+    for (int id = 1; id <= 3; ++id) {
+        auto question = test::Question(id, "NTI", 1, "Matthew", "na");
+        question.english = "Event " + std::to_string(id);
+        question.hebrew = "Matthew " + std::to_string(id);
+        questions.push_back(question);
+    }
+    return questions;
+}
+
+// All top-level windows of that name, shown or not.
+int Instances(const QString& name)
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name)
+            ++count;
+    return count;
+}
+
+void FinishUnloads()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void PressKey(QWidget* window, Qt::Key key, const QString& text = {})
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(window, &press);
+}
+
+// Every text the window shows a person: its title and its labels.
+QStringList ShownTexts(QWidget* window)
+{
+    QStringList texts{window->windowTitle()};
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        texts << label->text();
+    for (const QTextBrowser* document : window->findChildren<QTextBrowser*>())
+        texts << document->toPlainText();
+    return texts;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Outcome)
+
+class TestInfoWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachEntryOpensOneInstance_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("title");
+        for (const auto& info : InfoWindows)
+            QTest::newRow(info.window) << info.entry << info.window << info.title;
+    }
+
+    void eachEntryOpensOneInstance()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        QFETCH(QString, title);
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose(entry);
+        QWidget* first = AppFixture::Window(window);
+        QVERIFY(first);
+        fixture.Choose(entry);
+        QCOMPARE(AppFixture::Window(window), first);
+        QCOMPARE(Instances(window), 1);
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(title)).match(first->windowTitle()).hasMatch(),
+                 qPrintable(first->windowTitle()));
+        // Modeless: the main window is still there to use.
+        QVERIFY(!first->isModal());
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        AppFixture::Snapshot(first, window);
+    }
+
+    void dismissal_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<Outcome>("outcome");
+        const std::pair<const char*, bool> inputs[] = {
+            // input, whether it is a character key or a click that dismisses
+            {"click surface", true}, {"double-click surface", true}, {"click label", false},
+            {"key Escape", true},    {"key Return", true},           {"key a", true},
+            {"key Backspace", true}, {"key F1", false},              {"key Left", false},
+            {"close box", true},
+        };
+        for (const auto& info : InfoWindows)
+            for (const auto& [input, dismisses] : inputs) {
+                const bool key = QString(input).startsWith("key");
+                Outcome outcome = Outcome::Stays;
+                if (dismisses && !info.hidesOnClick)
+                    outcome = Outcome::Unloaded;
+                else if (dismisses && !key)
+                    outcome = Outcome::Hidden;
+                QTest::addRow("%s, %s", info.window, input) << info.entry << info.window << input << outcome;
+            }
+    }
+
+    void dismissal()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        QFETCH(QString, input);
+        QFETCH(Outcome, outcome);
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose(entry);
+        QPointer<QWidget> shown = AppFixture::Window(window);
+        QVERIFY(shown);
+
+        const QString what = input.section(' ', -1);
+        if (input.startsWith("key")) {
+            const std::map<QString, Qt::Key> keys{{"Escape", Qt::Key_Escape}, {"Return", Qt::Key_Return},
+                                                  {"a", Qt::Key_A},           {"Backspace", Qt::Key_Backspace},
+                                                  {"F1", Qt::Key_F1},         {"Left", Qt::Key_Left}};
+            PressKey(shown, keys.at(what), what.size() == 1 ? what : QString());
+        } else if (input == "close box") {
+            shown->close();
+        } else if (what == "label") {
+            auto* label = shown->findChild<QLabel*>();
+            if (!label)
+                QSKIP("this window has no label");
+            QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        } else {
+            // A corner of the window: its margin, or its picture.
+            const QPoint corner(3, 3);
+            QVERIFY(!qobject_cast<QLabel*>(shown->childAt(corner)));
+            if (input.startsWith("double"))
+                QTest::mouseDClick(shown, Qt::LeftButton, {}, corner);
+            else
+                QTest::mouseClick(shown, Qt::LeftButton, {}, corner);
+        }
+        FinishUnloads();
+
+        switch (outcome) {
+        case Outcome::Unloaded:
+            QVERIFY(!shown);
+            fixture.Choose(entry);
+            QVERIFY(AppFixture::Window(window)); // built afresh
+            break;
+        case Outcome::Hidden:
+            QVERIFY(shown && !shown->isVisible());
+            fixture.Choose(entry);
+            QCOMPARE(AppFixture::Window(window), shown.data()); // the same instance
+            break;
+        case Outcome::Stays:
+            QVERIFY(shown && shown->isVisible());
+            break;
+        }
+        QCOMPARE(fixture.programEnds, 0);
+    }
+
+    void picturesKeepTheirProportions_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        for (const auto& info : std::span(InfoWindows).subspan(7, 6)) // the book covers and posters
+            QTest::newRow(info.window) << info.entry << info.window;
+    }
+
+    // The window cannot be given a shape other than its picture's, so the
+    // picture fills it undistorted.
+    void picturesKeepTheirProportions()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose(entry);
+        QWidget* shown = AppFixture::Window(window);
+        const auto* picture = shown->findChild<PictureWidget*>();
+        QVERIFY(picture);
+        QCOMPARE(shown->minimumSize(), shown->maximumSize());
+        QCOMPARE(picture->size(), shown->size());
+        const QSize drawn = picture->sizeHint();
+        QVERIFY(std::abs(double(shown->width()) / shown->height() - double(drawn.width()) / drawn.height()) < 0.01);
+    }
+
+    void quotedTexts_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("donation basis")
+            << "MnuAboutAdvertising" << "FrmAboutAdvertising" << "LblDonation"
+            << "Lumenary is offered on a donation basis.  Lumenary was created so that all Christians may have an "
+               "inexpensive tool by which to help them know their Bibles better.";
+        QTest::newRow("distribution heading") << "MnuDistributingLumenary" << "FrmAboutDistribution" << "LblHeading"
+                                              << "Guidelines on Distributing Lumenary";
+        QTest::newRow("second guideline")
+            << "MnuDistributingLumenary" << "FrmAboutDistribution" << "LblGuideline(1)"
+            << "2) You may sell copies for up to $2.00 each in order to cover your duplication costs";
+        QTest::newRow("last upcoming feature") << "MnuUpcomingFeatures" << "FrmUpcoming" << "LblFeature(5)"
+                                               << "Missions History";
+        QTest::newRow("sample copy") << "MnuPosterOne" << "FrmPosterOne" << "Label1"
+                                     << "SAMPLE                              COPY";
+        QTest::newRow("about: version from the build")
+            << "MnuAboutProgram" << "FrmAbout" << "LblVersion" << QString("Version ") + ProgramVersion;
+    }
+
+    void quotedTexts()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose(entry);
+        QCOMPARE(AppFixture::Text(window, label), text);
+    }
+
+    void aboutShowsTheDatabaseInUse()
+    {
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuAboutProgram");
+        const auto* path = AppFixture::Find<QLineEdit>("FrmAbout", "TxtDatabase");
+        QVERIFY(path);
+        QCOMPARE(path->text(), QDir::toNativeSeparators(QString::fromStdString(fixture.bank.Path().string())));
+        QCOMPARE(fixture.app.MainWindow().windowTitle(), QString("Lumenary ") + ProgramVersion);
+    }
+
+    void troubleshootingDocumentIsLoaded()
+    {
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuTroubleshooting");
+        const auto* document = AppFixture::Find<QTextBrowser>("FrmTroubleshooting", "TxtTroubleshooting");
+        QVERIFY(document);
+        QVERIFY(document->isReadOnly());
+        for (const char* topic : {"lm50data.db", "Results Not Saved", "lumenary-db check", "boxes"})
+            QVERIFY2(document->toPlainText().contains(topic), topic);
+    }
+
+    void troubleshootingScrollsWithThePageKeys()
+    {
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuTroubleshooting");
+        QWidget* window = AppFixture::Window("FrmTroubleshooting");
+        const auto* document = AppFixture::Find<QTextBrowser>("FrmTroubleshooting", "TxtTroubleshooting");
+        const auto* scroll = document->verticalScrollBar();
+        QCOMPARE(scroll->value(), 0);
+        PressKey(window, Qt::Key_PageDown);
+        QVERIFY(scroll->value() > 0);
+        QVERIFY(window->isVisible());
+    }
+
+    // Addresses and numbers in the windows are made up: web and e-mail
+    // addresses under the example domains, telephone numbers 555-01xx.
+    void contactDetailsAreFictional()
+    {
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        QStringList texts;
+        auto* bookstores = fixture.app.MainWindow().menuBar()->findChild<QMenu*>("mnuBookstores");
+        for (QAction* action : bookstores->actions())
+            if (action->objectName().startsWith("MnuBookstore")) {
+                action->trigger();
+                texts << ShownTexts(AppFixture::Window("FrmBookstore"));
+            }
+        for (const auto& info : InfoWindows) {
+            fixture.Choose(info.entry);
+            texts << ShownTexts(AppFixture::Window(info.window));
+        }
+        const QRegularExpression address(R"(([\w-]+\.)+(com|org|net|edu|info|us)\b)");
+        const QRegularExpression phone(R"(\d{3}-\d{4})");
+        int addresses = 0;
+        int phones = 0;
+        for (const QString& text : texts) {
+            for (const auto& match : address.globalMatch(text)) {
+                ++addresses;
+                QVERIFY2(QRegularExpression(R"((^|\.)example\.(com|org|net)$)").match(match.captured()).hasMatch(),
+                         qPrintable(match.captured()));
+            }
+            for (const auto& match : phone.globalMatch(text)) {
+                ++phones;
+                QVERIFY2(match.captured().startsWith("555-01"), qPrintable(match.captured()));
+            }
+        }
+        QVERIFY(addresses > 20);
+        QVERIFY(phones > 10);
+    }
+
+    void quizKeepsItsStateWhileAnInfoWindowComesAndGoes()
+    {
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuNTCCUnits");
+        AppFixture::Find<QCheckBox>("FrmNTUnits", "ChkUnit(1)")->setChecked(true);
+        AppFixture::Click("FrmNTUnits", "OptQuiz(2)");
+        AppFixture::Click("FrmNTUnits", "CmdOK");
+        AppFixture::Click("FrmFlashcard", "CmdShowAnswer");
+        const auto texts = [] {
+            QStringList all;
+            for (const char* label : {"LblQuestion", "LblAnswer", "LblQsRemaining", "LblSubTitle"})
+                all << AppFixture::Text("FrmFlashcard", label);
+            return all;
+        };
+        const QStringList before = texts();
+        const int asked = fixture.app.State().QuestionsAsked;
+
+        fixture.Choose("MnuReelStory");
+        QVERIFY(AppFixture::Window("FrmReelStory"));
+        PressKey(AppFixture::Window("FrmReelStory"), Qt::Key_Escape);
+        FinishUnloads();
+
+        QVERIFY(!AppFixture::Window("FrmReelStory"));
+        QVERIFY(AppFixture::Window("FrmFlashcard"));
+        QCOMPARE(texts(), before);
+        QCOMPARE(fixture.app.State().QuestionsAsked, asked);
+        QVERIFY(AppFixture::Find<QAbstractButton>("FrmFlashcard", "CmdCorrect")->isEnabled());
+        QVERIFY(!fixture.app.MainWindow().isVisible());
+        QCOMPARE(fixture.programEnds, 0);
+    }
+
+    // With the main window closed, hiding the last window on screen ends the
+    // program rather than leaving it running with nothing to show.
+    void hidingTheLastWindowEndsTheProgram()
+    {
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuContributors");
+        fixture.app.MainWindow().close();
+        QCOMPARE(fixture.programEnds, 0);
+        QWidget* contributors = AppFixture::Window("FrmContributors");
+        QTest::mouseClick(contributors, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(fixture.programEnds, 1);
+    }
+};
+
+LUMENARY_GUI_TEST_MAIN(TestInfoWindows)
+
+#include "tst_infowindows.moc"
