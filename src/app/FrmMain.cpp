@@ -2,8 +2,10 @@
 
 #include "FrmFlashcard.h"
 #include "FrmNTUnits.h"
+#include "FrmSA.h"
 #include "FrmSplash.h"
 #include "FrmSysTheo.h"
+#include "FrmTF.h"
 #include "ModCommonPreQuiz.h"
 #include "PictureWidget.h"
 #include "ProgressPanel.h"
@@ -59,7 +61,9 @@ FrmMain::FrmMain(MainWindowServices services)
     : LumenaryWindow(QStringLiteral("FrmMain"), QStringLiteral("Lumenary ") + QLatin1String(ProgramVersion)),
       services_(std::move(services)),
       context_{services_.session, services_.prompter, services_.common, services_.languages, services_.windows, *this},
-      flashcard_(context_)
+      flashcard_(context_),
+      trueFalse_(context_),
+      shortAnswer_(context_)
 {
     Form_Load();
 
@@ -93,6 +97,8 @@ void FrmMain::RegisterWindows()
     windows.Register<FrmFlashcard>([this] { return std::make_unique<FrmFlashcard>(flashcard_, context_); });
     windows.Register<FrmNTUnits>([this] { return std::make_unique<FrmNTUnits>(context_); });
     windows.Register<FrmSysTheo>([this] { return std::make_unique<FrmSysTheo>(context_); });
+    windows.Register<FrmTF>([this] { return std::make_unique<FrmTF>(trueFalse_, context_); });
+    windows.Register<FrmSA>([this] { return std::make_unique<FrmSA>(shortAnswer_, context_); });
 }
 
 void FrmMain::BuildMenus()
@@ -217,7 +223,7 @@ void FrmMain::BeginQuiz()
     }
     // The codes in the order they are compared; letter case counts.
     const std::pair<const char*, QuizEngine*> engines[] = {
-        {"Flashcard", &flashcard_}, {"MC", nullptr}, {"SA", nullptr}, {"TF", nullptr}};
+        {"Flashcard", &flashcard_}, {"MC", nullptr}, {"SA", &shortAnswer_}, {"TF", &trueFalse_}};
     for (const auto& [code, engine] : engines) {
         if (QuizType == QLatin1String(code)) {
             if (engine) {
@@ -242,6 +248,7 @@ void FrmMain::ReviewMissedQuestions(QuizEngine* engine)
         engine->ClearProgressCaptions();
     QuizSelected();
     if (engine && services_.session.PoolReady) {
+        engine->RenewPoolCopy();
         engine->StartQuiz();
         return;
     }
@@ -258,12 +265,12 @@ void FrmMain::MissedQuestionsFlashcard()
 
 void FrmMain::MissedQuestionsSA()
 {
-    ReviewMissedQuestions(nullptr);
+    ReviewMissedQuestions(&shortAnswer_);
 }
 
 void FrmMain::MissedQuestionsTrueFalse()
 {
-    ReviewMissedQuestions(nullptr);
+    ReviewMissedQuestions(&trueFalse_);
 }
 
 void FrmMain::MissedQuestionsMC()

@@ -1,0 +1,53 @@
+#include "FalseAnswerPool.h"
+
+#include "QuestionSides.h"
+
+#include <vector>
+
+namespace lumenary {
+
+namespace {
+
+// Draws before the pick turns to a count of the eligible records: enough
+// that a pool with a few repeated answers almost never gets there.
+constexpr int DrawAttempts = 8;
+
+} // namespace
+
+FalseAnswerPool::FalseAnswerPool(const RecordSet& pool, const Session& session)
+    : records_(pool.Clone()), session_(session)
+{
+    for (records_.MoveFirst(); !records_.AtEnd(); records_.MoveNext())
+        trueAnswers_[QuestionSide(session_, records_)].insert(AnswerSide(session_, records_));
+}
+
+QString FalseAnswerPool::AnswerAt(std::size_t position)
+{
+    records_.MoveFirst();
+    records_.Move(position);
+    return AnswerSide(session_, records_);
+}
+
+std::optional<QString> FalseAnswerPool::Pick(const QString& question, const QString& ownAnswer,
+                                             const std::function<std::size_t(std::size_t)>& randomBelow)
+{
+    const QSet<QString> trueOnes = trueAnswers_.value(question);
+    const auto isFalse = [&](const QString& answer) { return answer != ownAnswer && !trueOnes.contains(answer); };
+    const std::size_t count = RecordCount();
+    if (count == 0)
+        return std::nullopt;
+    for (int attempt = 0; attempt < DrawAttempts; ++attempt) {
+        QString answer = AnswerAt(randomBelow(count));
+        if (isFalse(answer))
+            return answer;
+    }
+    std::vector<std::size_t> eligible;
+    for (std::size_t position = 0; position < count; ++position)
+        if (isFalse(AnswerAt(position)))
+            eligible.push_back(position);
+    if (eligible.empty())
+        return std::nullopt;
+    return AnswerAt(eligible[randomBelow(eligible.size())]);
+}
+
+} // namespace lumenary
