@@ -24,6 +24,12 @@ public:
     {
     }
 
+    // With a random source of the test's own, such as a scripted one.
+    AppFixture(const std::vector<BankQuestion>& questions, RandomSource& source)
+        : bank(questions), app(prompter, source, [this] { ++programEnds; })
+    {
+    }
+
     bool Start() { return app.Start(bank.Path()); }
 
     // The one loaded top-level window of that name, or nullptr.
