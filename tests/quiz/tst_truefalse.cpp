@@ -55,9 +55,14 @@ class TestTrueFalse : public QObject {
     Q_OBJECT
 
 private:
-    static void Launch(AppFixture& fixture, bool flip = false)
+    using FontSetter = void (ModLanguages::*)();
+
+    // Starts a quiz over module NTI as a selection window would.
+    static void Launch(AppFixture& fixture, bool flip = false, FontSetter fonts = &ModLanguages::SetEnglishFonts)
     {
         QVERIFY(fixture.Start());
+        ModLanguages languages(fixture.app.State());
+        (languages.*fonts)();
         fixture.app.State().QuizFilter = "Module = 'NTI'";
         fixture.app.State().Flip = flip;
         fixture.app.MainWindow().QuizType = "TF";
@@ -185,10 +190,12 @@ private slots:
         QTest::addColumn<int>("answerSize");
         const QString sans = QFontInfo(ResolveFont(EnglishFontRole, 10)).family();
         const QString hebrew = "Ezra SIL";
+        const QString greek = "Gentium Plus";
         QTest::newRow("English to Hebrew") << 0 << false << "house" << "בַּיִת" << sans << 12 << hebrew << 18;
         QTest::newRow("Hebrew to English") << 1 << true << "בַּיִת" << "house" << hebrew << 18 << sans << 12;
         QTest::newRow("French to Hebrew") << 2 << false << "Fr house" << "בַּיִת" << sans << 12 << hebrew << 18;
         QTest::newRow("Hebrew to French") << 3 << true << "בַּיִת" << "Fr house" << hebrew << 18 << sans << 12;
+        QTest::newRow("Greek to English") << 4 << true << "οἶκος" << "house" << greek << 18 << sans << 12;
     }
 
     void sidesAndFonts()
@@ -202,13 +209,12 @@ private slots:
         QFETCH(QString, answerFamily);
         QFETCH(int, answerSize);
         ScriptedRandom random({0.0, TrueStatement}); // the first record, a true statement
-        AppFixture fixture(Pool({"house", "word"}, {"בַּיִת", "דָּבָר"}), random);
-        using Setter = void (ModLanguages::*)();
-        const Setter setters[] = {&ModLanguages::SetEnglishToHebrewFonts, &ModLanguages::SetHebrewToEnglishFonts,
-                                  &ModLanguages::SetFrenchToHebrewFonts, &ModLanguages::SetHebrewToFrenchFonts};
-        ModLanguages languages(fixture.app.State());
-        (languages.*setters[setter])();
-        Launch(fixture, flip);
+        const QString script = flip ? question : answer;
+        AppFixture fixture(Pool({"house", "word"}, {script, "λόγος"}), random);
+        const FontSetter setters[] = {&ModLanguages::SetEnglishToHebrewFonts, &ModLanguages::SetHebrewToEnglishFonts,
+                                      &ModLanguages::SetFrenchToHebrewFonts, &ModLanguages::SetHebrewToFrenchFonts,
+                                      &ModLanguages::SetGreekToEnglishFonts};
+        Launch(fixture, flip, setters[setter]);
         QCOMPARE(AppFixture::Text(TF, "LblQuestion"), question);
         QCOMPARE(AppFixture::Text(TF, "LblAnswer"), answer);
         AppFixture::Click(TF, "CmdFalse");
