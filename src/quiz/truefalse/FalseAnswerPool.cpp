@@ -17,8 +17,10 @@ constexpr int DrawAttempts = 8;
 FalseAnswerPool::FalseAnswerPool(const RecordSet& pool, const Session& session)
     : records_(pool.Clone()), session_(session)
 {
+    records_.ReadAll();
+    truePairs_.reserve(static_cast<qsizetype>(records_.RecordCount()));
     for (records_.MoveFirst(); !records_.AtEnd(); records_.MoveNext())
-        trueAnswers_[QuestionSide(session_, records_)].insert(AnswerSide(session_, records_));
+        truePairs_.insert({QuestionSide(session_, records_), AnswerSide(session_, records_)});
 }
 
 QString FalseAnswerPool::AnswerAt(std::size_t position)
@@ -31,8 +33,9 @@ QString FalseAnswerPool::AnswerAt(std::size_t position)
 std::optional<QString> FalseAnswerPool::Pick(const QString& question, const QString& ownAnswer,
                                              const std::function<std::size_t(std::size_t)>& randomBelow)
 {
-    const QSet<QString> trueOnes = trueAnswers_.value(question);
-    const auto isFalse = [&](const QString& answer) { return answer != ownAnswer && !trueOnes.contains(answer); };
+    const auto isFalse = [&](const QString& answer) {
+        return answer != ownAnswer && !truePairs_.contains({question, answer});
+    };
     const std::size_t count = RecordCount();
     if (count == 0)
         return std::nullopt;

@@ -2,13 +2,13 @@
 
 #include "RecordSet.h"
 
-#include <QHash>
 #include <QSet>
 #include <QString>
 
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace lumenary {
 
@@ -36,7 +36,8 @@ private:
 
     RecordSet records_;
     const Session& session_;
-    QHash<QString, QSet<QString>> trueAnswers_;
+    // Every pairing of question text and answer text the pool holds.
+    QSet<std::pair<QString, QString>> truePairs_;
 };
 
 } // namespace lumenary
