@@ -63,12 +63,6 @@ private:
         return content == "Content 1" ? QString("7") : content.right(1);
     }
 
-    static void PressEnter()
-    {
-        QWidget* window = AppFixture::Window(SA);
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Return);
-    }
-
     static void ExpectAnswered(bool answered)
     {
         const auto* ok = AppFixture::Find<QPushButton>(SA, "CmdOK");
@@ -153,7 +147,7 @@ private slots:
             const bool odd = content.back().digitValue() % 2;
             QCOMPARE(AppFixture::Text(SA, "LblSubTitle"), odd ? QString("Romans") : QString("Galatians"));
             Answer("0");
-            PressEnter();
+            AppFixture::PressEnter(SA);
         }
     }
 
@@ -183,7 +177,7 @@ private slots:
             Answer(missed == content ? "99" : ChapterOf(content));
             if (question == 2)
                 fixture.prompter.answers.push_back(retry);
-            PressEnter();
+            AppFixture::PressEnter(SA);
         }
         QCOMPARE(fixture.prompter.messages.size(), std::size_t(miss ? 2 : 1));
         QCOMPARE(fixture.prompter.messages[0].text, std::string("This was the last question."));
@@ -196,7 +190,7 @@ private slots:
         QCOMPARE(AppFixture::Text(SA, "LblQuestion"), missed);
         ExpectAnswered(false);
         Answer(ChapterOf(missed));
-        PressEnter();
+        AppFixture::PressEnter(SA);
         QCOMPARE(fixture.prompter.messages.back().title, std::string("Last Question"));
         QVERIFY(fixture.app.MainWindow().isVisible());
         QVERIFY(!AppFixture::Window(SA));

@@ -70,12 +70,6 @@ private:
         QVERIFY(AppFixture::Window(TF));
     }
 
-    static void PressEnter()
-    {
-        QWidget* window = AppFixture::Window(TF);
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Return);
-    }
-
     static void ExpectAnswered(bool answered)
     {
         const auto* cmdTrue = AppFixture::Find<QPushButton>(TF, "CmdTrue");
@@ -166,10 +160,10 @@ private slots:
         ExpectVerdict(false, AppFixture::Text(TF, "LblAnswer"));
         AppFixture::Snapshot(AppFixture::Window(TF), "tf-wrong");
 
-        PressEnter();
+        AppFixture::PressEnter(TF);
         ExpectAnswered(false);
         QVERIFY(AppFixture::Text(TF, "LblQuestion") != first);
-        PressEnter();
+        AppFixture::PressEnter(TF);
         ExpectAnswered(true);
         ExpectVerdict(true, AppFixture::Text(TF, "LblAnswer"));
         QCOMPARE(AppFixture::Text(TF, "LblQsRemaining"), QString("Questions Remaining:   1"));

@@ -66,6 +66,14 @@ public:
         found->click();
     }
 
+    // Enter, where a user's key press goes: the window's focused control.
+    static void PressEnter(const QString& window)
+    {
+        QWidget* top = Window(window);
+        QVERIFY2(top, qPrintable(window));
+        QTest::keyClick(top->focusWidget() ? top->focusWidget() : top, Qt::Key_Return);
+    }
+
     void Choose(const QString& entry)
     {
         auto* action = app.MainWindow().findChild<QAction*>(entry);
