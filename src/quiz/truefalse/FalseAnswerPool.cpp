@@ -36,7 +36,7 @@ std::optional<QString> FalseAnswerPool::Pick(const QString& question, const QStr
     const auto isFalse = [&](const QString& answer) {
         return answer != ownAnswer && !truePairs_.contains({question, answer});
     };
-    const std::size_t count = RecordCount();
+    const std::size_t count = records_.RecordCount();
     if (count == 0)
         return std::nullopt;
     for (int attempt = 0; attempt < DrawAttempts; ++attempt) {

@@ -15,10 +15,10 @@ namespace lumenary {
 struct Session;
 
 // The true/false quiz's own cursor over the pool, from which a false
-// statement takes its wrong answer, kept apart from the pool's cursor so that
-// stays on the question asked. It knows every answer each question text has in
-// the pool: one spelling may be two words with two glosses, and neither gloss
-// may be offered as wrong for it.
+// statement takes its wrong answer; the pool's cursor stays on the question
+// asked. It knows every answer each question text has in the pool: one
+// spelling may be two words with two glosses, and neither gloss may be
+// offered as wrong for it.
 class FalseAnswerPool {
 public:
     // Reads every pool record once, with the sides the session's direction gives.
@@ -28,8 +28,6 @@ public:
     // text, drawn at random with randomBelow; none when the pool has no such answer.
     std::optional<QString> Pick(const QString& question, const QString& ownAnswer,
                                 const std::function<std::size_t(std::size_t)>& randomBelow);
-
-    std::size_t RecordCount() const { return records_.RecordCount(); }
 
 private:
     QString AnswerAt(std::size_t position);
