@@ -139,6 +139,7 @@ private slots:
         AppFixture::Click(TF, "CmdTrue");
         ExpectAnswered(true);
         ExpectVerdict(statementTrue, flip ? partA[0] : partB[0]);
+        AppFixture::Snapshot(AppFixture::Window(TF), QString("tf-") + QTest::currentDataTag());
         QCOMPARE(fixture.bank.Number("SELECT Correct FROM lm40data WHERE ID = 1"), statementTrue ? 1 : 0);
         QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), statementTrue ? 0 : 1);
         QCOMPARE(AppFixture::Text(TF, "LblQsCorrect"), statementTrue ? QString(" 1") : QString(" 0"));
