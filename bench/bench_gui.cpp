@@ -1,6 +1,8 @@
 // Start-up to the main window on screen, the opening of every selection
-// window of the Quizzes menu, and the time from a grade to the next card on
-// screen in a flashcard quiz over a large pool. Prints figures.
+// window of the Quizzes menu, and over a large pool the time from a grade to
+// the next card on screen in a flashcard quiz, and from a verdict and from
+// "Next Question" to the screen in the true/false and short-answer quizzes.
+// Prints figures.
 
 #include "FontResolver.h"
 #include "FrmMain.h"
@@ -15,9 +17,11 @@
 #include <QApplication>
 #include <QMenu>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <vector>
 
@@ -49,6 +53,83 @@ void Settle()
 {
     QApplication::processEvents();
     QApplication::processEvents();
+}
+
+QWidget* VisibleWindow(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+// Milliseconds from a click until the window has painted what it led to.
+double TimeClick(QAbstractButton* button, QWidget* window)
+{
+    QElapsedTimer timer;
+    timer.start();
+    button->click();
+    window->repaint();
+    Settle();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+void PrintSpread(const char* what, std::vector<double> times)
+{
+    std::ranges::sort(times);
+    std::printf("%s over %zu questions: median %.2f ms, 95th %.2f ms, max %.2f ms\n", what, times.size(),
+                times[times.size() / 2], times[times.size() * 95 / 100], times.back());
+}
+
+// Starts a quiz of a type over the whole pool; the window it opened.
+QWidget* LaunchQuiz(LumenaryApp& app, const char* quizType, const QString& window)
+{
+    app.MainWindow().QuizType = quizType;
+    QElapsedTimer launch;
+    launch.start();
+    app.MainWindow().BeginQuiz();
+    Settle();
+    std::printf("%s launch (pool preparation + first question on screen): %.1f ms\n", quizType,
+                launch.nsecsElapsed() / 1e6);
+    return VisibleWindow(window);
+}
+
+// True/false: a verdict (every third one wrong) on screen, then the next
+// question on screen.
+void BenchTrueFalse(LumenaryApp& app, int questions)
+{
+    QWidget* window = LaunchQuiz(app, "TF", "FrmTF");
+    const auto verdicts = std::array{window->findChild<QAbstractButton*>("CmdTrue"),
+                                     window->findChild<QAbstractButton*>("CmdFalse")};
+    auto* next = window->findChild<QAbstractButton*>("CmdNextQuestion");
+    std::vector<double> toVerdict;
+    std::vector<double> toNext;
+    for (int i = 0; i < questions; ++i) {
+        toVerdict.push_back(TimeClick(verdicts[i % 3 == 0], window));
+        toNext.push_back(TimeClick(next, window));
+    }
+    PrintSpread("TF verdict on screen", toVerdict);
+    PrintSpread("TF next question on screen", toNext);
+    window->close();
+}
+
+// Short answer: a typed chapter (mostly wrong) submitted, then the next question.
+void BenchShortAnswer(LumenaryApp& app, int questions)
+{
+    QWidget* window = LaunchQuiz(app, "SA", "FrmSA");
+    auto* chapter = window->findChild<QLineEdit*>("TxtChapter");
+    auto* ok = window->findChild<QAbstractButton*>("CmdOK");
+    auto* next = window->findChild<QAbstractButton*>("CmdNextQuestion");
+    std::vector<double> toVerdict;
+    std::vector<double> toNext;
+    for (int i = 0; i < questions; ++i) {
+        chapter->setText(QString::number(1 + i % 28));
+        toVerdict.push_back(TimeClick(ok, window));
+        toNext.push_back(TimeClick(next, window));
+    }
+    PrintSpread("SA verdict on screen", toVerdict);
+    PrintSpread("SA next question on screen", toNext);
+    window->close();
 }
 
 } // namespace
@@ -145,5 +226,9 @@ int main(int argc, char* argv[])
     std::printf("flashcard launch (pool preparation + first card on screen):   %.1f ms\n", launchMs);
     std::printf("grade to next card on screen over %d cards: median %.2f ms, 95th %.2f ms, max %.2f ms\n", cards,
                 gradeToNext[cards / 2], gradeToNext[cards * 95 / 100], gradeToNext.back());
+
+    card->close();
+    BenchTrueFalse(app, cards);
+    BenchShortAnswer(app, cards);
     return 0;
 }

@@ -5,10 +5,12 @@
 #include "FrmHebrew.h"
 #include "FrmNTBooks.h"
 #include "FrmNTUnits.h"
+#include "FrmSA.h"
 #include "FrmSplash.h"
 #include "FrmSysTheo.h"
 #include "GreekWordList.h"
 #include "InformationWindows.h"
+#include "FrmTF.h"
 #include "ModCommonPreQuiz.h"
 #include "ModuleOptionWindows.h"
 #include "OldTestamentBookWindows.h"
@@ -72,7 +74,9 @@ FrmMain::FrmMain(MainWindowServices services)
     : LumenaryWindow(QStringLiteral("FrmMain"), QStringLiteral("Lumenary ") + QLatin1String(ProgramVersion)),
       services_(std::move(services)),
       context_{services_.session, services_.prompter, services_.common, services_.languages, services_.windows, *this},
-      flashcard_(context_)
+      flashcard_(context_),
+      trueFalse_(context_),
+      shortAnswer_(context_)
 {
     Form_Load();
 
@@ -125,6 +129,8 @@ void FrmMain::RegisterWindows()
     windows.Register<FrmNTI>([this] { return std::make_unique<FrmNTI>(context_); });
     windows.Register<FrmOTI>([this] { return std::make_unique<FrmOTI>(context_); });
     RegisterInformationWindows(windows, services_.databaseFile);
+    windows.Register<FrmTF>([this] { return std::make_unique<FrmTF>(trueFalse_, context_); });
+    windows.Register<FrmSA>([this] { return std::make_unique<FrmSA>(shortAnswer_, context_); });
 }
 
 void FrmMain::BuildMenus()
@@ -269,7 +275,7 @@ void FrmMain::BeginQuiz()
     }
     // The codes in the order they are compared; letter case counts.
     const std::pair<const char*, QuizEngine*> engines[] = {
-        {"Flashcard", &flashcard_}, {"MC", nullptr}, {"SA", nullptr}, {"TF", nullptr}};
+        {"Flashcard", &flashcard_}, {"MC", nullptr}, {"SA", &shortAnswer_}, {"TF", &trueFalse_}};
     for (const auto& [code, engine] : engines) {
         if (QuizType == QLatin1String(code)) {
             if (engine) {
@@ -294,6 +300,7 @@ void FrmMain::ReviewMissedQuestions(QuizEngine* engine)
         engine->ClearProgressCaptions();
     QuizSelected();
     if (engine && services_.session.PoolReady) {
+        engine->RenewPoolCopy();
         engine->StartQuiz();
         return;
     }
@@ -310,12 +317,12 @@ void FrmMain::MissedQuestionsFlashcard()
 
 void FrmMain::MissedQuestionsSA()
 {
-    ReviewMissedQuestions(nullptr);
+    ReviewMissedQuestions(&shortAnswer_);
 }
 
 void FrmMain::MissedQuestionsTrueFalse()
 {
-    ReviewMissedQuestions(nullptr);
+    ReviewMissedQuestions(&trueFalse_);
 }
 
 void FrmMain::MissedQuestionsMC()

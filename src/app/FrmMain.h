@@ -2,6 +2,8 @@
 
 #include "LumenaryWindow.h"
 #include "ModFlashcard.h"
+#include "ModSA.h"
+#include "ModTF.h"
 #include "QuizContext.h"
 #include "QuizHost.h"
 
@@ -67,6 +69,8 @@ private:
     MainWindowServices services_;
     QuizContext context_;
     ModFlashcard flashcard_;
+    ModTF trueFalse_;
+    ModSA shortAnswer_;
     bool closedByUser_ = false;
 };
 

@@ -19,8 +19,7 @@ void ModCommonQuiz::DrawRandomQuestion()
     auto& undrawn = session_.UndrawnPositions;
     if (undrawn.empty())
         return;
-    random_.Reseed();
-    const auto pick = std::min(static_cast<std::size_t>(std::floor(undrawn.size() * random_.Next())), undrawn.size() - 1);
+    const auto pick = RandomBelow(undrawn.size());
     const std::size_t position = undrawn[pick];
     undrawn[pick] = undrawn.back();
     undrawn.pop_back();
@@ -37,6 +36,13 @@ void ModCommonQuiz::DrawRandomQuestion()
     }
     ++session_.QuestionsAsked;
     --session_.QuestionsRemaining;
+}
+
+std::size_t ModCommonQuiz::RandomBelow(std::size_t count)
+{
+    random_.Reseed();
+    const auto drawn = static_cast<std::size_t>(std::floor(static_cast<double>(count) * random_.Next()));
+    return std::min(drawn, count - 1);
 }
 
 void ModCommonQuiz::ShowLastQuestionNotice()

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstddef>
+
 namespace lumenary {
 
 class Prompter;
@@ -31,6 +33,10 @@ public:
     // Makes a question not drawn yet in this quiz current, each with equal
     // chance, and marks it used. Callers draw only while questions remain.
     void DrawRandomQuestion();
+    // Stirs the clock into the generator, then floor(count × r) for one
+    // uniform r: a whole number below count (at least 1), each with equal
+    // chance.
+    std::size_t RandomBelow(std::size_t count);
     void ShowLastQuestionNotice();
     void CountCorrectAnswer();
     // Writes Correct 0 into the record of the question on screen, at once.

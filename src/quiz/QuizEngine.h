@@ -14,6 +14,9 @@ public:
     virtual void ClearProgressCaptions() = 0;
     // Closes the engine's window, if it is open.
     virtual void CloseQuizWindow() = 0;
+    // A review has just prepared a narrower pool while the engine's window is
+    // still open; an engine that keeps its own copy of the pool renews it here.
+    virtual void RenewPoolCopy() {}
 };
 
 } // namespace lumenary

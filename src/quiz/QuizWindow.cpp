@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace lumenary {
@@ -17,8 +18,8 @@ namespace lumenary {
 namespace {
 
 constexpr char Background[] = "#1c2b4a";
-constexpr char White[] = "#ffffff";
-constexpr char Yellow[] = "#ffd84d";
+
+} // namespace
 
 QFont PointFont(const QString& family, double points, bool bold)
 {
@@ -27,8 +28,6 @@ QFont PointFont(const QString& family, double points, bool bold)
     font.setBold(bold);
     return font;
 }
-
-} // namespace
 
 QLabel* MakeQuizLabel(const char* objectName, const QString& colour, QWidget* parent)
 {
@@ -42,29 +41,40 @@ QLabel* MakeQuizLabel(const char* objectName, const QString& colour, QWidget* pa
     return label;
 }
 
+QPushButton* MakeQuizButton(const char* objectName, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(objectName));
+    button->setMinimumWidth(130);
+    return button;
+}
+
 QuizWindow::QuizWindow(const QuizWindowDesign& design, QuizContext& context)
-    : LumenaryWindow(design.objectName, QStringLiteral("Lumenary")), context_(context)
+    : LumenaryWindow(design.objectName, design.caption), context_(context)
 {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("QuizArea"));
     central->setStyleSheet(QStringLiteral("#QuizArea { background: %1; }").arg(Background));
     setCentralWidget(central);
 
-    auto* title = MakeQuizLabel("LblTitle", Yellow, central);
+    auto* title = MakeQuizLabel("LblTitle", QuizYellow, central);
     title->setText(design.heading);
     title->setFont(PointFont(QStringLiteral("Arial"), 15.75, true));
-    subTitle_ = MakeQuizLabel("LblSubTitle", White, central);
+    subTitle_ = MakeQuizLabel("LblSubTitle", QuizWhite, central);
     subTitle_->setFont(PointFont(subTitle_->font().family(), 12, true));
-    theme_ = MakeQuizLabel("LblTheme", White, central);
-    theme_->setFont(subTitle_->font());
+    if (design.themeLine) {
+        theme_ = MakeQuizLabel("LblTheme", QuizWhite, central);
+        theme_->setFont(subTitle_->font());
+    }
 
     panel_ = new ProgressPanel(central);
-    panel_->setStyleSheet(QStringLiteral("QGroupBox { color: %1; font-weight: bold; } QLabel { color: %1; }").arg(White));
+    panel_->setStyleSheet(QStringLiteral("QGroupBox { color: %1; font-weight: bold; } QLabel { color: %1; }").arg(QuizWhite));
 
     auto* headings = new QVBoxLayout;
     headings->addWidget(title);
     headings->addWidget(subTitle_);
-    headings->addWidget(theme_);
+    if (theme_)
+        headings->addWidget(theme_);
     headings->addStretch();
     auto* top = new QHBoxLayout;
     top->addLayout(headings, 1);
@@ -76,10 +86,10 @@ QuizWindow::QuizWindow(const QuizWindowDesign& design, QuizContext& context)
     auto* picture = new PictureWidget(QStringLiteral(":/images/reformer.svg"), central);
     picture->setObjectName(QStringLiteral("PicReformer"));
     picture->setFixedSize(96, 120);
-    auto* reformer = MakeQuizLabel("LblReformer", White, central);
+    auto* reformer = MakeQuizLabel("LblReformer", QuizWhite, central);
     reformer->setText(design.reformer);
     reformer->setFont(PointFont(reformer->font().family(), 9.75, true));
-    auto* reformerDates = MakeQuizLabel("LblReformerDates", White, central);
+    auto* reformerDates = MakeQuizLabel("LblReformerDates", QuizWhite, central);
     reformerDates->setText(design.reformerDates);
     reformerDates->setFont(reformer->font());
     auto* caption = new QVBoxLayout;
@@ -97,24 +107,26 @@ QuizWindow::QuizWindow(const QuizWindowDesign& design, QuizContext& context)
     layout->addLayout(content_, 1);
     layout->addLayout(bottom);
 
-    BuildMenu(design.menuSuffix);
+    BuildMenu(design.menu);
     resize(780, 560);
 }
 
-void QuizWindow::BuildMenu(const QString& suffix)
+void QuizWindow::BuildMenu(const QuizMenuDesign& design)
 {
-    auto* menu = menuBar()->addMenu(QStringLiteral("&Quiz"));
-    menu->setObjectName(QStringLiteral("MnuQuiz") + suffix);
+    auto* menu = menuBar()->addMenu(design.caption);
+    menu->setObjectName(design.name);
+    menu->menuAction()->setObjectName(design.name);
     auto* end = menu->addAction(QStringLiteral("&End Quiz"), this, &QuizWindow::EndQuiz);
-    end->setObjectName(QStringLiteral("MnuEndQuiz") + suffix);
-    menu->addSeparator()->setObjectName(QStringLiteral("MnuLine"));
-    auto* exit = menu->addAction(QStringLiteral("E&xit Quiz"), this, &QuizWindow::ExitQuiz);
-    exit->setObjectName(QStringLiteral("MnuExitQuiz") + suffix);
+    end->setObjectName(design.endQuizName);
+    menu->addSeparator()->setObjectName(design.separatorName);
+    auto* exit = menu->addAction(design.exitCaption, this, &QuizWindow::ExitQuiz);
+    exit->setObjectName(design.exitName);
 }
 
 void QuizWindow::ShowTheme(const QString& theme)
 {
-    theme_->setText(theme);
+    if (theme_)
+        theme_->setText(theme);
 }
 
 void QuizWindow::EndQuiz()

@@ -3,6 +3,7 @@
 #include "LumenaryWindow.h"
 
 class QLabel;
+class QPushButton;
 class QVBoxLayout;
 
 namespace lumenary {
@@ -10,19 +11,31 @@ namespace lumenary {
 class ProgressPanel;
 struct QuizContext;
 
+// The one menu of a quiz window: "&End Quiz", a separator, the exit entry.
+struct QuizMenuDesign {
+    QString name;          // "MnuQuizFlashcard"
+    QString caption;       // "&Quiz"
+    QString endQuizName;   // "MnuEndQuizFlashcard"
+    QString separatorName; // "MnuLine"
+    QString exitName;      // "MnuExitQuizFlashcard"
+    QString exitCaption;   // "E&xit Quiz"
+};
+
 // How one quiz window differs from the others in its frame.
 struct QuizWindowDesign {
     QString objectName;    // "FrmFlashcard"
+    QString caption;       // "Lumenary"
     QString heading;       // "Flashcard"
-    QString menuSuffix;    // "Flashcard": MnuQuizFlashcard, MnuEndQuizFlashcard, ...
+    QuizMenuDesign menu;
     QString reformer;      // the name beneath the picture
     QString reformerDates;
+    bool themeLine = true; // whether the window has LblTheme
 };
 
-// The frame every quiz window shares: heading, module subtitle, theme line,
-// progress panel, the reformer's picture with his name, and the Quiz menu
-// with "&End Quiz" and "E&xit Quiz". Each engine's window adds its own
-// controls to the content area.
+// The frame every quiz window shares: heading, subtitle, theme line,
+// progress panel, the reformer's picture with his name, and the menu that
+// ends the quiz or the program. Each engine's window adds its own controls
+// to the content area.
 class QuizWindow : public LumenaryWindow {
     Q_OBJECT
 public:
@@ -45,16 +58,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildMenu(const QString& suffix);
+    void BuildMenu(const QuizMenuDesign& design);
 
     QuizContext& context_;
     QLabel* subTitle_;
-    QLabel* theme_;
+    QLabel* theme_ = nullptr;
     ProgressPanel* panel_;
     QVBoxLayout* content_;
 };
 
+// The colours of text on the quiz windows' dark ground.
+inline constexpr char QuizWhite[] = "#ffffff";
+inline constexpr char QuizYellow[] = "#ffd84d";
+inline constexpr char QuizGreen[] = "#8ff08f";
+
+// A font of a family at a size in points, such as Arial 15.75 bold.
+QFont PointFont(const QString& family, double points, bool bold);
+
 // A label of the quiz windows: bold, the given colour, words wrapped.
 QLabel* MakeQuizLabel(const char* objectName, const QString& colour, QWidget* parent);
+
+// A button of the quiz windows, wide enough for its caption.
+QPushButton* MakeQuizButton(const char* objectName, const QString& caption, QWidget* parent);
 
 } // namespace lumenary

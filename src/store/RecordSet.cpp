@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 namespace lumenary {
@@ -34,6 +35,16 @@ FieldValue ReadColumn(const SQLite::Column& column)
     if (column.isFloat())
         return column.getDouble();
     return column.getString();
+}
+
+// The set's rows travel to SQL as one JSON array of row ids.
+std::string RowIdArray(const std::vector<std::int64_t>& rowIds)
+{
+    std::string array = "[";
+    for (const auto rowId : rowIds)
+        array += std::to_string(rowId) + ',';
+    array.back() = ']';
+    return array;
 }
 
 std::string ColumnList(const std::vector<std::string>& columns)
@@ -108,6 +119,33 @@ std::vector<FieldValue>& RecordSet::CurrentRow() const
             row->push_back(ReadColumn(query->getColumn(i)));
     }
     return *row;
+}
+
+void RecordSet::ReadAll() const
+{
+    Load();
+    if (rows_->rowIds.empty())
+        return;
+    std::unordered_map<std::int64_t, std::size_t> positions;
+    for (std::size_t position = 0; position < rows_->rowIds.size(); ++position)
+        if (!rows_->values[position])
+            positions.emplace(rows_->rowIds[position], position);
+    if (positions.empty())
+        return;
+    // By row id, not by the filter: a pool's own marks may no longer match it.
+    SQLite::Statement query(rows_->database->Sql(), "SELECT rowid" + ColumnList(rows_->columns) + " FROM "
+                                                        + QuoteIdentifier(rows_->table)
+                                                        + " WHERE rowid IN (SELECT value FROM json_each(?))");
+    query.bind(1, RowIdArray(rows_->rowIds));
+    while (query.executeStep()) {
+        const auto found = positions.find(query.getColumn(0).getInt64());
+        if (found == positions.end())
+            continue;
+        auto& row = rows_->values[found->second].emplace();
+        row.reserve(rows_->columns.size());
+        for (int i = 1; i <= static_cast<int>(rows_->columns.size()); ++i)
+            row.push_back(ReadColumn(query.getColumn(i)));
+    }
 }
 
 std::size_t RecordSet::RecordCount() const
@@ -242,17 +280,12 @@ void RecordSet::UpdateAll(const std::vector<std::pair<std::string, FieldValue>>&
         columns.push_back(ColumnIndex(name));
         sql += (columns.size() == 1 ? "" : ", ") + QuoteIdentifier(rows_->columns[columns.back()]) + " = ?";
     }
-    // The set's rows travel as one JSON array of row ids.
     sql += " WHERE rowid IN (SELECT value FROM json_each(?))";
-    std::string rowIds = "[";
-    for (const auto rowId : rows_->rowIds)
-        rowIds += std::to_string(rowId) + ',';
-    rowIds.back() = ']';
     const auto statement = rows_->database->Statement(sql);
     int index = 1;
     for (const auto& [name, value] : fields)
         BindValue(*statement, index++, value);
-    statement->bind(index, rowIds);
+    statement->bind(index, RowIdArray(rows_->rowIds));
     statement->exec();
     for (auto& row : rows_->values)
         if (row)

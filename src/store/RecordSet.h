@@ -36,6 +36,10 @@ public:
     void MoveLast(); // throws NoCurrentRecord on an empty set
     void Move(std::size_t rows);
 
+    // Reads the fields of every row not read yet, in one pass over the file,
+    // for a caller that is about to use them all.
+    void ReadAll() const;
+
     std::size_t RecordCount() const;
     std::size_t Position() const { return position_; }
     bool AtEnd() const;

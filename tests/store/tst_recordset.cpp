@@ -120,6 +120,24 @@ private slots:
         QCOMPARE(FieldText(blacklist.Field("English")), std::string("Abijah"));
         QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist WHERE English = 'Asa'"), 0);
     }
+
+    // Reading every row at once takes the set's own rows, even when their
+    // marks no longer match the filter that chose them.
+    void readAllKeepsTheSetsRows()
+    {
+        const test::TemporaryBank bank(ThreeKingsAndOther());
+        bank.Execute("UPDATE lm40data SET Correct = 0 WHERE Module = 'Kings'");
+        auto pool = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data").Filtered("Correct=0");
+        pool.MoveFirst();
+        QCOMPARE(FieldText(pool.Field("English")), std::string("Prompt 10")); // one row read before
+        pool.UpdateAll({{"Correct", std::int64_t{1}}});
+        pool.ReadAll();
+        bank.Execute("UPDATE lm40data SET English = 'changed'");
+        std::vector<std::string> prompts;
+        for (pool.MoveFirst(); !pool.AtEnd(); pool.MoveNext())
+            prompts.push_back(FieldText(pool.Field("English")) + "/" + FieldText(pool.Field("Correct")));
+        QCOMPARE(prompts, (std::vector<std::string>{"Prompt 10/1", "Prompt 20/1", "Prompt 30/1"}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRecordSet)

@@ -24,6 +24,12 @@ public:
     {
     }
 
+    // With a random source of the test's own, such as a scripted one.
+    AppFixture(const std::vector<BankQuestion>& questions, RandomSource& source)
+        : bank(questions), app(prompter, source, [this] { ++programEnds; })
+    {
+    }
+
     bool Start() { return app.Start(bank.Path()); }
 
     // The one loaded top-level window of that name, or nullptr.
@@ -58,6 +64,14 @@ public:
         QVERIFY2(found, qPrintable(window + "/" + button));
         QVERIFY2(found->isEnabled(), qPrintable(button + " is disabled"));
         found->click();
+    }
+
+    // Enter, where a user's key press goes: the window's focused control.
+    static void PressEnter(const QString& window)
+    {
+        QWidget* top = Window(window);
+        QVERIFY2(top, qPrintable(window));
+        QTest::keyClick(top->focusWidget() ? top->focusWidget() : top, Qt::Key_Return);
     }
 
     void Choose(const QString& entry)

@@ -60,4 +60,10 @@ double ScriptedRandom::Next()
     return number;
 }
 
+void ScriptedRandom::Then(const std::vector<double>& numbers)
+{
+    next_ = std::min(next_, numbers_.size());
+    numbers_.insert(numbers_.end(), numbers.begin(), numbers.end());
+}
+
 } // namespace lumenary::test

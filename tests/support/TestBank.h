@@ -70,6 +70,8 @@ public:
     explicit ScriptedRandom(std::vector<double> numbers) : numbers_(std::move(numbers)) {}
     void Reseed() override { ++reseeds; }
     double Next() override;
+    // Numbers to give once those not given yet are used up.
+    void Then(const std::vector<double>& numbers);
 
     int reseeds = 0;
 

@@ -19,26 +19,24 @@ namespace {
 
 constexpr int FlashcardFontIncrement = 4;
 
-QPushButton* MakeButton(const char* objectName, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(objectName));
-    button->setMinimumWidth(130);
-    return button;
-}
-
 } // namespace
 
 FrmFlashcard::FrmFlashcard(ModFlashcard& engine, QuizContext& context)
-    : QuizWindow({QStringLiteral("FrmFlashcard"), QStringLiteral("Flashcard"), QStringLiteral("Flashcard"),
-                  QStringLiteral("John Wycliffe"), QStringLiteral("(c. 1328-1384)")},
+    : QuizWindow({.objectName = QStringLiteral("FrmFlashcard"),
+                  .caption = QStringLiteral("Lumenary"),
+                  .heading = QStringLiteral("Flashcard"),
+                  .menu = {QStringLiteral("MnuQuizFlashcard"), QStringLiteral("&Quiz"),
+                           QStringLiteral("MnuEndQuizFlashcard"), QStringLiteral("MnuLine"),
+                           QStringLiteral("MnuExitQuizFlashcard"), QStringLiteral("E&xit Quiz")},
+                  .reformer = QStringLiteral("John Wycliffe"),
+                  .reformerDates = QStringLiteral("(c. 1328-1384)")},
                  context),
       engine_(engine),
-      lblQuestion_(MakeQuizLabel("LblQuestion", QStringLiteral("#8ff08f"), centralWidget())),
-      lblAnswer_(MakeQuizLabel("LblAnswer", QStringLiteral("#ffd84d"), centralWidget())),
-      cmdShowAnswer_(MakeButton("CmdShowAnswer", QStringLiteral("&Show Answer"), centralWidget())),
-      cmdCorrect_(MakeButton("CmdCorrect", QStringLiteral("&Correct"), centralWidget())),
-      cmdIncorrect_(MakeButton("CmdIncorrect", QStringLiteral("&Incorrect"), centralWidget()))
+      lblQuestion_(MakeQuizLabel("LblQuestion", QuizGreen, centralWidget())),
+      lblAnswer_(MakeQuizLabel("LblAnswer", QuizYellow, centralWidget())),
+      cmdShowAnswer_(MakeQuizButton("CmdShowAnswer", QStringLiteral("&Show Answer"), centralWidget())),
+      cmdCorrect_(MakeQuizButton("CmdCorrect", QStringLiteral("&Correct"), centralWidget())),
+      cmdIncorrect_(MakeQuizButton("CmdIncorrect", QStringLiteral("&Incorrect"), centralWidget()))
 {
     for (auto* side : {lblQuestion_, lblAnswer_}) {
         side->setAlignment(Qt::AlignCenter);

@@ -1,0 +1,332 @@
+// The true/false quiz: statements that are what they claim, the verdicts
+// and their texts, the database after each, the retry and the way out.
+
+#include "AppFixture.h"
+#include "ModLanguages.h"
+#include "Session.h"
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QPointer>
+#include <QPushButton>
+
+using namespace lumenary;
+using lumenary::test::AppFixture;
+using lumenary::test::ScriptedRandom;
+
+namespace {
+
+const QString TF = QStringLiteral("FrmTF");
+const QString CorrectText = QStringLiteral("Correct!");
+const QString IncorrectText = QStringLiteral("Incorrect.  The correct answer was");
+
+// Module NTI, unit 1: one record per pair of sides; a null QString is a null field.
+std::vector<BankQuestion> Pool(const QStringList& partA, const QStringList& partB)
+{
+    std::vector<BankQuestion> questions;
+    for (int i = 0; i < partA.size(); ++i) {
+        auto question = test::Question(i + 1, "NTI", 1);
+        question.english = partA[i].toStdString();
+        question.french = "Fr " + partA[i].toStdString();
+        question.hebrew = partB[i].isNull() ? std::nullopt : std::optional(partB[i].toStdString());
+        questions.push_back(question);
+    }
+    return questions;
+}
+
+std::vector<BankQuestion> Distinct(int count)
+{
+    QStringList partA;
+    QStringList partB;
+    for (int i = 1; i <= count; ++i) {
+        partA << QString("Prompt %1").arg(i);
+        partB << QString("Answer %1").arg(i);
+    }
+    return Pool(partA, partB);
+}
+
+// 0.9 draws a question and makes its statement true; 0.0 makes it false.
+constexpr double TrueStatement = 0.9;
+constexpr double FalseStatement = 0.0;
+
+} // namespace
+
+class TestTrueFalse : public QObject {
+    Q_OBJECT
+
+private:
+    using FontSetter = void (ModLanguages::*)();
+
+    // Starts a quiz over module NTI as a selection window would.
+    static void Launch(AppFixture& fixture, bool flip = false, FontSetter fonts = &ModLanguages::SetEnglishFonts)
+    {
+        QVERIFY(fixture.Start());
+        ModLanguages languages(fixture.app.State());
+        (languages.*fonts)();
+        fixture.app.State().QuizFilter = "Module = 'NTI'";
+        fixture.app.State().Flip = flip;
+        fixture.app.MainWindow().QuizType = "TF";
+        fixture.app.MainWindow().BeginQuiz();
+        QVERIFY(AppFixture::Window(TF));
+    }
+
+    static void ExpectAnswered(bool answered)
+    {
+        const auto* cmdTrue = AppFixture::Find<QPushButton>(TF, "CmdTrue");
+        const auto* next = AppFixture::Find<QPushButton>(TF, "CmdNextQuestion");
+        QCOMPARE(cmdTrue->isEnabled(), !answered);
+        QCOMPARE(AppFixture::Find<QPushButton>(TF, "CmdFalse")->isEnabled(), !answered);
+        QCOMPARE(next->isEnabled(), answered);
+        QCOMPARE(cmdTrue->isDefault(), !answered);
+        QCOMPARE(next->isDefault(), answered);
+        if (answered)
+            return;
+        QCOMPARE(AppFixture::Text(TF, "LblTrueFalse"), QString());
+        QVERIFY(AppFixture::Find<QLabel>(TF, "LblCorrectAnswer")->isHidden());
+        QVERIFY(!AppFixture::Find<QLabel>(TF, "LblAnswer")->font().strikeOut());
+    }
+
+    static void ExpectVerdict(bool right, const QString& correctAnswer)
+    {
+        QCOMPARE(AppFixture::Text(TF, "LblTrueFalse"), right ? CorrectText : IncorrectText);
+        QCOMPARE(AppFixture::Find<QLabel>(TF, "LblAnswer")->font().strikeOut(), !right);
+        QCOMPARE(AppFixture::Find<QLabel>(TF, "LblCorrectAnswer")->isHidden(), right);
+        QCOMPARE(AppFixture::Text(TF, "LblCorrectAnswer"), correctAnswer);
+    }
+
+private slots:
+    // A statement offered as false pairs the question with an answer it
+    // really does not have; with none in the pool the statement is true.
+    void falseStatementIsReallyFalse_data()
+    {
+        QTest::addColumn<QStringList>("partA");
+        QTest::addColumn<QStringList>("partB");
+        QTest::addColumn<bool>("flip");
+        QTest::addColumn<QList<double>>("picks"); // the wrong answer's draws
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("statementTrue");
+        QTest::newRow("pool of one") << QStringList{"Prompt 1"} << QStringList{"Answer 1"} << false
+                                     << QList<double>{0.0} << "Answer 1" << true;
+        QTest::newRow("two with the same answer") << QStringList{"Prompt 1", "Prompt 2"} << QStringList{"same", "same"}
+                                                  << false << QList<double>{0.6} << "same" << true;
+        QTest::newRow("two null answers") << QStringList{"Prompt 1", "Prompt 2"} << QStringList{QString(), QString()}
+                                          << false << QList<double>{0.6} << "" << true;
+        // One spelling, two words: neither gloss is wrong for it.
+        QTest::newRow("homograph pair") << QStringList{"peace", "greeting", "house"}
+                                        << QStringList{"shalom", "shalom", "bayit"} << true
+                                        << QList<double>{0.4, 0.8} << "house" << false;
+        QTest::newRow("many") << QStringList{"P1", "P2", "P3", "P4", "P5"} << QStringList{"A1", "A2", "A3", "A4", "A5"}
+                              << false << QList<double>{0.1, 0.5} << "A3" << false;
+        QTest::newRow("one other answer among many")
+            << QStringList{"P0", "P1", "P2", "P3", "P4", "P5", "P6", "P7", "P8", "P9"}
+            << (QStringList(9, "x") << "y") << false << QList<double>{0.0} << "y" << false;
+    }
+
+    void falseStatementIsReallyFalse()
+    {
+        QFETCH(QStringList, partA);
+        QFETCH(QStringList, partB);
+        QFETCH(bool, flip);
+        QFETCH(QList<double>, picks);
+        QFETCH(QString, shown);
+        QFETCH(bool, statementTrue);
+        ScriptedRandom random({0.0, FalseStatement}); // the first record, a false statement
+        random.Then(std::vector<double>(picks.begin(), picks.end()));
+        AppFixture fixture(Pool(partA, partB), random);
+        Launch(fixture, flip);
+        QCOMPARE(AppFixture::Text(TF, "LblAnswer"), shown);
+
+        AppFixture::Click(TF, "CmdTrue");
+        ExpectAnswered(true);
+        ExpectVerdict(statementTrue, flip ? partA[0] : partB[0]);
+        AppFixture::Snapshot(AppFixture::Window(TF), QString("tf-") + QTest::currentDataTag());
+        QCOMPARE(fixture.bank.Number("SELECT Correct FROM lm40data WHERE ID = 1"), statementTrue ? 1 : 0);
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), statementTrue ? 0 : 1);
+        QCOMPARE(AppFixture::Text(TF, "LblQsCorrect"), statementTrue ? QString(" 1") : QString(" 0"));
+    }
+
+    // Enter gives the verdict "true" while asking and goes on once answered;
+    // the next question clears the strike-through and the correct answer.
+    void statesAndEnter()
+    {
+        ScriptedRandom random({TrueStatement});
+        AppFixture fixture(Distinct(3), random);
+        Launch(fixture);
+        ExpectAnswered(false);
+        const QString first = AppFixture::Text(TF, "LblQuestion");
+        AppFixture::Snapshot(AppFixture::Window(TF), "tf-asking");
+
+        AppFixture::Click(TF, "CmdFalse");
+        ExpectAnswered(true);
+        ExpectVerdict(false, AppFixture::Text(TF, "LblAnswer"));
+        AppFixture::Snapshot(AppFixture::Window(TF), "tf-wrong");
+
+        AppFixture::PressEnter(TF);
+        ExpectAnswered(false);
+        QVERIFY(AppFixture::Text(TF, "LblQuestion") != first);
+        AppFixture::PressEnter(TF);
+        ExpectAnswered(true);
+        ExpectVerdict(true, AppFixture::Text(TF, "LblAnswer"));
+        QCOMPARE(AppFixture::Text(TF, "LblQsRemaining"), QString("Questions Remaining:   1"));
+        QCOMPARE(AppFixture::Text(TF, "LblPercentage"), QString("50.00"));
+    }
+
+    // Question, proposed and correct answers follow Flip and UseFrench, in
+    // the font state's fonts two points up; the correct answer in the answer's font.
+    void sidesAndFonts_data()
+    {
+        QTest::addColumn<int>("setter");
+        QTest::addColumn<bool>("flip");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("questionFamily");
+        QTest::addColumn<int>("questionSize");
+        QTest::addColumn<QString>("answerFamily");
+        QTest::addColumn<int>("answerSize");
+        const QString sans = QFontInfo(ResolveFont(EnglishFontRole, 10)).family();
+        const QString hebrew = "Ezra SIL";
+        const QString greek = "Gentium Plus";
+        QTest::newRow("English to Hebrew") << 0 << false << "house" << "בַּיִת" << sans << 12 << hebrew << 18;
+        QTest::newRow("Hebrew to English") << 1 << true << "בַּיִת" << "house" << hebrew << 18 << sans << 12;
+        QTest::newRow("French to Hebrew") << 2 << false << "Fr house" << "בַּיִת" << sans << 12 << hebrew << 18;
+        QTest::newRow("Hebrew to French") << 3 << true << "בַּיִת" << "Fr house" << hebrew << 18 << sans << 12;
+        QTest::newRow("Greek to English") << 4 << true << "οἶκος" << "house" << greek << 18 << sans << 12;
+    }
+
+    void sidesAndFonts()
+    {
+        QFETCH(int, setter);
+        QFETCH(bool, flip);
+        QFETCH(QString, question);
+        QFETCH(QString, answer);
+        QFETCH(QString, questionFamily);
+        QFETCH(int, questionSize);
+        QFETCH(QString, answerFamily);
+        QFETCH(int, answerSize);
+        ScriptedRandom random({0.0, TrueStatement}); // the first record, a true statement
+        const QString script = flip ? question : answer;
+        AppFixture fixture(Pool({"house", "word"}, {script, "λόγος"}), random);
+        const FontSetter setters[] = {&ModLanguages::SetEnglishToHebrewFonts, &ModLanguages::SetHebrewToEnglishFonts,
+                                      &ModLanguages::SetFrenchToHebrewFonts, &ModLanguages::SetHebrewToFrenchFonts,
+                                      &ModLanguages::SetGreekToEnglishFonts};
+        Launch(fixture, flip, setters[setter]);
+        QCOMPARE(AppFixture::Text(TF, "LblQuestion"), question);
+        QCOMPARE(AppFixture::Text(TF, "LblAnswer"), answer);
+        AppFixture::Click(TF, "CmdFalse");
+        QCOMPARE(AppFixture::Text(TF, "LblCorrectAnswer"), answer);
+        AppFixture::Snapshot(AppFixture::Window(TF), QString("tf-fonts-%1").arg(setter));
+
+        const auto* questionLabel = AppFixture::Find<QLabel>(TF, "LblQuestion");
+        const auto* answerLabel = AppFixture::Find<QLabel>(TF, "LblAnswer");
+        const auto* correctLabel = AppFixture::Find<QLabel>(TF, "LblCorrectAnswer");
+        QCOMPARE(QFontInfo(questionLabel->font()).family(), questionFamily);
+        QCOMPARE(questionLabel->font().pointSize(), questionSize);
+        QCOMPARE(QFontInfo(answerLabel->font()).family(), answerFamily);
+        QCOMPARE(answerLabel->font().pointSize(), answerSize);
+        QCOMPARE(correctLabel->font().family(), answerLabel->font().family());
+        QCOMPARE(correctLabel->font().pointSize(), answerSize);
+    }
+
+    // The end of the pool goes back to the main window unless a retry is taken.
+    void endOfPool_data()
+    {
+        QTest::addColumn<bool>("miss");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("all right") << false << 1;
+        QTest::newRow("retry declined") << true << 2;
+    }
+
+    void endOfPool()
+    {
+        QFETCH(bool, miss);
+        QFETCH(int, messages);
+        ScriptedRandom random({TrueStatement});
+        AppFixture fixture(Distinct(2), random);
+        Launch(fixture);
+        AppFixture::Click(TF, miss ? "CmdFalse" : "CmdTrue");
+        AppFixture::Click(TF, "CmdNextQuestion");
+        AppFixture::Click(TF, "CmdTrue");
+        AppFixture::Click(TF, "CmdNextQuestion");
+        QCOMPARE(fixture.prompter.messages.size(), std::size_t(messages));
+        QCOMPARE(fixture.prompter.messages[0].text, std::string("This was the last question."));
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        QVERIFY(!AppFixture::Window(TF));
+    }
+
+    // From the units window to the end: the missed question is asked again
+    // in the same window, its false statements drawn from the review's pool.
+    void retryRunsInTheSameWindow()
+    {
+        ScriptedRandom random({TrueStatement});
+        AppFixture fixture(Distinct(3), random);
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuNTCCUnits");
+        AppFixture::Find<QCheckBox>("FrmNTUnits", "ChkUnit(1)")->setChecked(true);
+        AppFixture::Click("FrmNTUnits", "OptQuiz(1)");
+        AppFixture::Click("FrmNTUnits", "CmdOK");
+        QCOMPARE(fixture.app.MainWindow().QuizType, QString("TF"));
+        const QPointer<QWidget> window = AppFixture::Window(TF);
+        QVERIFY(window);
+        QCOMPARE(AppFixture::Text(TF, "LblSubTitle"), QString("NTI"));
+        QCOMPARE(AppFixture::Text(TF, "LblQsRemaining"), QString("Questions Remaining 3"));
+
+        const QString missed = AppFixture::Text(TF, "LblQuestion");
+        const QString missedAnswer = AppFixture::Text(TF, "LblAnswer");
+        AppFixture::Click(TF, "CmdFalse");
+        for (int question = 0; question < 2; ++question) {
+            AppFixture::Click(TF, "CmdNextQuestion");
+            AppFixture::Click(TF, "CmdTrue");
+        }
+        fixture.prompter.answers.push_back(true);
+        random.Then({0.0, FalseStatement, 0.0}); // the review: a false statement if its pool allows one
+        AppFixture::Click(TF, "CmdNextQuestion");
+
+        QCOMPARE(AppFixture::Window(TF), window.data());
+        QVERIFY(!fixture.app.MainWindow().isVisible());
+        QCOMPARE(fixture.prompter.messages.back().text, std::string("Would you like to retry the questions you missed?"));
+        QCOMPARE(AppFixture::Text(TF, "LblQsRemaining"), QString("Questions Remaining 1"));
+        QCOMPARE(AppFixture::Text(TF, "LblQsCorrect"), QString());
+        QCOMPARE(AppFixture::Text(TF, "LblQuestion"), missed);
+        QCOMPARE(AppFixture::Text(TF, "LblAnswer"), missedAnswer); // the only answer of a pool of one
+        ExpectAnswered(false);
+
+        AppFixture::Click(TF, "CmdTrue");
+        ExpectVerdict(true, missedAnswer);
+        AppFixture::Click(TF, "CmdNextQuestion");
+        QCOMPARE(fixture.prompter.messages.back().title, std::string("Last Question"));
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        QVERIFY(!AppFixture::Window(TF));
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 0);
+    }
+
+    // Ending early keeps the marks; exit ends the program.
+    void endingEarly_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("End Quiz") << "MnuEndQuiz";
+        QTest::newRow("close box") << "";
+        QTest::newRow("Exit Lumenary") << "MnuExitLumenary";
+    }
+
+    void endingEarly()
+    {
+        QFETCH(QString, how);
+        ScriptedRandom random({TrueStatement});
+        AppFixture fixture(Distinct(3), random);
+        Launch(fixture);
+        AppFixture::Click(TF, "CmdFalse");
+        if (how.isEmpty())
+            AppFixture::Window(TF)->close();
+        else
+            AppFixture::Window(TF)->findChild<QAction*>(how)->trigger();
+        const bool exit = how == "MnuExitLumenary";
+        QCOMPARE(fixture.programEnds, exit ? 1 : 0);
+        QCOMPARE(fixture.app.MainWindow().isVisible(), !exit);
+        QVERIFY(!AppFixture::Window(TF));
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
+    }
+};
+
+LUMENARY_GUI_TEST_MAIN(TestTrueFalse)
+
+#include "tst_truefalse.moc"
