@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 namespace lumenary {
@@ -243,22 +244,52 @@ void RecordSet::UpdateAll(const std::vector<std::pair<std::string, FieldValue>>&
         columns.push_back(ColumnIndex(name));
         sql += (columns.size() == 1 ? "" : ", ") + QuoteIdentifier(rows_->columns[columns.back()]) + " = ?";
     }
-    // The set's rows travel as one JSON array of row ids.
     sql += " WHERE rowid IN (SELECT value FROM json_each(?))";
-    std::string rowIds = "[";
-    for (const auto rowId : rows_->rowIds)
-        rowIds += std::to_string(rowId) + ',';
-    rowIds.back() = ']';
     auto& statement = rows_->database->Statement(sql);
     int index = 1;
     for (const auto& [name, value] : fields)
         BindValue(statement, index++, value);
-    statement.bind(index, rowIds);
+    statement.bind(index, RowIdArray());
     statement.exec();
     for (auto& row : rows_->values)
         if (row)
             for (std::size_t i = 0; i < columns.size(); ++i)
                 (*row)[columns[i]] = fields[i].second;
+}
+
+std::string RecordSet::RowIdArray() const
+{
+    std::string rowIds = "[";
+    for (const auto rowId : rows_->rowIds)
+        rowIds += std::to_string(rowId) + ',';
+    if (rowIds.size() == 1)
+        rowIds += ']';
+    else
+        rowIds.back() = ']';
+    return rowIds;
+}
+
+std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<std::string>& names) const
+{
+    Load();
+    std::string sql = "SELECT rowid";
+    for (const auto& name : names)
+        sql += ", " + QuoteIdentifier(rows_->columns[ColumnIndex(name)]);
+    sql += " FROM " + QuoteIdentifier(rows_->table) + " WHERE rowid IN (SELECT value FROM json_each(?))";
+    std::unordered_map<std::int64_t, std::size_t> positionOf;
+    positionOf.reserve(rows_->rowIds.size());
+    for (std::size_t position = 0; position < rows_->rowIds.size(); ++position)
+        positionOf.emplace(rows_->rowIds[position], position);
+
+    std::vector<std::vector<FieldValue>> columns(names.size(), std::vector<FieldValue>(rows_->rowIds.size()));
+    SQLite::Statement query(rows_->database->Sql(), sql);
+    query.bind(1, RowIdArray());
+    while (query.executeStep()) {
+        const std::size_t position = positionOf.at(query.getColumn(0).getInt64());
+        for (std::size_t i = 0; i < names.size(); ++i)
+            columns[i][position] = ReadColumn(query.getColumn(static_cast<int>(i + 1)));
+    }
+    return columns;
 }
 
 bool RecordSet::FindFirst(const std::string& criterion)

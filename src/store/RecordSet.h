@@ -54,6 +54,10 @@ public:
     // Edit, SetField and Update over each row would, in one statement.
     void UpdateAll(const std::vector<std::pair<std::string, FieldValue>>& fields);
 
+    // The named fields of every row of the set, one vector per field in set
+    // order, read in one query without filling the cache.
+    std::vector<std::vector<FieldValue>> ReadColumns(const std::vector<std::string>& names) const;
+
     // Positions on the first row that satisfies a criterion such as "ID = 417";
     // returns false, keeping the position, when no row does.
     bool FindFirst(const std::string& criterion);
@@ -67,6 +71,8 @@ private:
     std::size_t ColumnIndex(std::string_view name) const;
     void CheckCurrent() const;
     std::vector<FieldValue>& CurrentRow() const;
+    // The set's row ids as one JSON array, for "rowid IN (SELECT value FROM json_each(?))".
+    std::string RowIdArray() const;
 
     std::shared_ptr<Rows> rows_;
     std::size_t position_ = 0;
