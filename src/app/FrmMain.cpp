@@ -1,6 +1,8 @@
 #include "FrmMain.h"
 
 #include "FrmFlashcard.h"
+#include "FrmMC.h"
+#include "FrmMCGrk.h"
 #include "FrmNTUnits.h"
 #include "FrmSplash.h"
 #include "FrmSysTheo.h"
@@ -59,7 +61,9 @@ FrmMain::FrmMain(MainWindowServices services)
     : LumenaryWindow(QStringLiteral("FrmMain"), QStringLiteral("Lumenary ") + QLatin1String(ProgramVersion)),
       services_(std::move(services)),
       context_{services_.session, services_.prompter, services_.common, services_.languages, services_.windows, *this},
-      flashcard_(context_)
+      flashcard_(context_),
+      multipleChoice_(context_),
+      greekTense_(context_)
 {
     Form_Load();
 
@@ -91,6 +95,8 @@ void FrmMain::RegisterWindows()
     auto& windows = services_.windows;
     windows.Register<FrmSplash>([this] { return std::make_unique<FrmSplash>(context_); });
     windows.Register<FrmFlashcard>([this] { return std::make_unique<FrmFlashcard>(flashcard_, context_); });
+    windows.Register<FrmMC>([this] { return std::make_unique<FrmMC>(multipleChoice_, context_); });
+    windows.Register<FrmMCGrk>([this] { return std::make_unique<FrmMCGrk>(greekTense_, context_); });
     windows.Register<FrmNTUnits>([this] { return std::make_unique<FrmNTUnits>(context_); });
     windows.Register<FrmSysTheo>([this] { return std::make_unique<FrmSysTheo>(context_); });
 }
@@ -217,7 +223,7 @@ void FrmMain::BeginQuiz()
     }
     // The codes in the order they are compared; letter case counts.
     const std::pair<const char*, QuizEngine*> engines[] = {
-        {"Flashcard", &flashcard_}, {"MC", nullptr}, {"SA", nullptr}, {"TF", nullptr}};
+        {"Flashcard", &flashcard_}, {"MC", &multipleChoice_}, {"SA", nullptr}, {"TF", nullptr}};
     for (const auto& [code, engine] : engines) {
         if (QuizType == QLatin1String(code)) {
             if (engine) {
@@ -232,7 +238,12 @@ void FrmMain::BeginQuiz()
 
 void FrmMain::StartGreekTenseQuiz()
 {
-    ShowMainWindow(); // the tense engine comes with a later part of the program
+    // An empty pool has had its message; nothing is drawn from it.
+    if (!services_.session.PoolReady) {
+        ShowMainWindow();
+        return;
+    }
+    greekTense_.StartQuiz();
 }
 
 void FrmMain::ReviewMissedQuestions(QuizEngine* engine)
@@ -268,12 +279,12 @@ void FrmMain::MissedQuestionsTrueFalse()
 
 void FrmMain::MissedQuestionsMC()
 {
-    ReviewMissedQuestions(nullptr);
+    ReviewMissedQuestions(&multipleChoice_);
 }
 
 void FrmMain::MissedQuestionsMCGreek()
 {
-    ReviewMissedQuestions(nullptr);
+    ReviewMissedQuestions(&greekTense_);
 }
 
 void FrmMain::ShowMainWindow()

@@ -2,6 +2,8 @@
 
 #include "LumenaryWindow.h"
 #include "ModFlashcard.h"
+#include "ModMC.h"
+#include "ModMCGrk.h"
 #include "QuizContext.h"
 #include "QuizHost.h"
 
@@ -67,6 +69,8 @@ private:
     MainWindowServices services_;
     QuizContext context_;
     ModFlashcard flashcard_;
+    ModMC multipleChoice_;
+    ModMCGrk greekTense_;
     bool closedByUser_ = false;
 };
 

@@ -18,8 +18,7 @@ void ModCommonQuiz::DrawRandomQuestion()
     auto& undrawn = session_.UndrawnPositions;
     if (undrawn.empty())
         return;
-    random_.Reseed();
-    const auto pick = std::min(static_cast<std::size_t>(std::floor(undrawn.size() * random_.Next())), undrawn.size() - 1);
+    const auto pick = RandomIndex(undrawn.size());
     const std::size_t position = undrawn[pick];
     undrawn[pick] = undrawn.back();
     undrawn.pop_back();
@@ -36,6 +35,13 @@ void ModCommonQuiz::DrawRandomQuestion()
     }
     ++session_.QuestionsAsked;
     --session_.QuestionsRemaining;
+}
+
+std::size_t ModCommonQuiz::RandomIndex(std::size_t n)
+{
+    random_.Reseed();
+    const auto index = static_cast<std::size_t>(std::floor(static_cast<double>(n) * random_.Next()));
+    return std::min(index, n - 1);
 }
 
 void ModCommonQuiz::ShowLastQuestionNotice()

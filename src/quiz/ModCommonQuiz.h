@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstddef>
+
 namespace lumenary {
 
 class Prompter;
@@ -31,6 +33,9 @@ public:
     // Makes a question not drawn yet in this quiz current, each with equal
     // chance, and marks it used. Callers draw only while questions remain.
     void DrawRandomQuestion();
+    // After stirring the clock into the generator, a whole number from 0 to
+    // n - 1, each with equal chance: floor(n * r) for a uniform r in [0, 1).
+    std::size_t RandomIndex(std::size_t n);
     void ShowLastQuestionNotice();
     void CountCorrectAnswer();
     // Writes Correct 0 into the record of the question on screen, at once.

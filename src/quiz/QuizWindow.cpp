@@ -20,6 +20,8 @@ constexpr char Background[] = "#1c2b4a";
 constexpr char White[] = "#ffffff";
 constexpr char Yellow[] = "#ffd84d";
 
+} // namespace
+
 QFont PointFont(const QString& family, double points, bool bold)
 {
     QFont font(family);
@@ -28,17 +30,20 @@ QFont PointFont(const QString& family, double points, bool bold)
     return font;
 }
 
-} // namespace
+void StyleQuizLabel(QLabel& label, const QString& objectName, const QString& colour)
+{
+    label.setObjectName(objectName);
+    label.setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    label.setWordWrap(true);
+    QFont font = label.font();
+    font.setBold(true);
+    label.setFont(font);
+}
 
 QLabel* MakeQuizLabel(const char* objectName, const QString& colour, QWidget* parent)
 {
     auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(objectName));
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    StyleQuizLabel(*label, QLatin1String(objectName), colour);
     return label;
 }
 
@@ -55,8 +60,10 @@ QuizWindow::QuizWindow(const QuizWindowDesign& design, QuizContext& context)
     title->setFont(PointFont(QStringLiteral("Arial"), 15.75, true));
     subTitle_ = MakeQuizLabel("LblSubTitle", White, central);
     subTitle_->setFont(PointFont(subTitle_->font().family(), 12, true));
-    theme_ = MakeQuizLabel("LblTheme", White, central);
-    theme_->setFont(subTitle_->font());
+    if (design.themeLine) {
+        theme_ = MakeQuizLabel("LblTheme", White, central);
+        theme_->setFont(subTitle_->font());
+    }
 
     panel_ = new ProgressPanel(central);
     panel_->setStyleSheet(QStringLiteral("QGroupBox { color: %1; font-weight: bold; } QLabel { color: %1; }").arg(White));
@@ -64,7 +71,8 @@ QuizWindow::QuizWindow(const QuizWindowDesign& design, QuizContext& context)
     auto* headings = new QVBoxLayout;
     headings->addWidget(title);
     headings->addWidget(subTitle_);
-    headings->addWidget(theme_);
+    if (theme_)
+        headings->addWidget(theme_);
     headings->addStretch();
     auto* top = new QHBoxLayout;
     top->addLayout(headings, 1);
@@ -82,6 +90,7 @@ QuizWindow::QuizWindow(const QuizWindowDesign& design, QuizContext& context)
     auto* reformerDates = MakeQuizLabel("LblReformerDates", White, central);
     reformerDates->setText(design.reformerDates);
     reformerDates->setFont(reformer->font());
+    reformer->setWordWrap(false);
     auto* caption = new QVBoxLayout;
     caption->addStretch();
     caption->addWidget(reformer);
@@ -97,24 +106,25 @@ QuizWindow::QuizWindow(const QuizWindowDesign& design, QuizContext& context)
     layout->addLayout(content_, 1);
     layout->addLayout(bottom);
 
-    BuildMenu(design.menuSuffix);
+    BuildMenu(design.menu);
     resize(780, 560);
 }
 
-void QuizWindow::BuildMenu(const QString& suffix)
+void QuizWindow::BuildMenu(const QuizMenuDesign& design)
 {
-    auto* menu = menuBar()->addMenu(QStringLiteral("&Quiz"));
-    menu->setObjectName(QStringLiteral("MnuQuiz") + suffix);
+    auto* menu = menuBar()->addMenu(design.caption);
+    menu->setObjectName(design.name);
     auto* end = menu->addAction(QStringLiteral("&End Quiz"), this, &QuizWindow::EndQuiz);
-    end->setObjectName(QStringLiteral("MnuEndQuiz") + suffix);
-    menu->addSeparator()->setObjectName(QStringLiteral("MnuLine"));
-    auto* exit = menu->addAction(QStringLiteral("E&xit Quiz"), this, &QuizWindow::ExitQuiz);
-    exit->setObjectName(QStringLiteral("MnuExitQuiz") + suffix);
+    end->setObjectName(design.endName);
+    menu->addSeparator()->setObjectName(design.separatorName);
+    auto* exit = menu->addAction(design.exitCaption, this, &QuizWindow::ExitQuiz);
+    exit->setObjectName(design.exitName);
 }
 
 void QuizWindow::ShowTheme(const QString& theme)
 {
-    theme_->setText(theme);
+    if (theme_)
+        theme_->setText(theme);
 }
 
 void QuizWindow::EndQuiz()

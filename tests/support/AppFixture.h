@@ -19,8 +19,11 @@ namespace lumenary::test {
 
 class AppFixture {
 public:
-    explicit AppFixture(const std::vector<BankQuestion>& questions)
-        : bank(questions), app(prompter, random, [this] { ++programEnds; })
+    explicit AppFixture(const std::vector<BankQuestion>& questions) : AppFixture(questions, random) {}
+
+    // The program drawing from a random source of the test's own.
+    AppFixture(const std::vector<BankQuestion>& questions, RandomSource& source)
+        : bank(questions), app(prompter, source, [this] { ++programEnds; })
     {
     }
 

@@ -30,7 +30,9 @@ QPushButton* MakeButton(const char* objectName, const QString& caption, QWidget*
 } // namespace
 
 FrmFlashcard::FrmFlashcard(ModFlashcard& engine, QuizContext& context)
-    : QuizWindow({QStringLiteral("FrmFlashcard"), QStringLiteral("Flashcard"), QStringLiteral("Flashcard"),
+    : QuizWindow({QStringLiteral("FrmFlashcard"), QStringLiteral("Flashcard"),
+                  {QStringLiteral("MnuQuizFlashcard"), QStringLiteral("&Quiz"), QStringLiteral("MnuEndQuizFlashcard"),
+                   QStringLiteral("MnuLine"), QStringLiteral("MnuExitQuizFlashcard"), QStringLiteral("E&xit Quiz")},
                   QStringLiteral("John Wycliffe"), QStringLiteral("(c. 1328-1384)")},
                  context),
       engine_(engine),
