@@ -39,7 +39,17 @@ void ModCommonQuiz::DrawRandomQuestion()
 
 std::size_t ModCommonQuiz::RandomIndex(std::size_t n)
 {
+    StirRandom();
+    return NextRandomIndex(n);
+}
+
+void ModCommonQuiz::StirRandom()
+{
     random_.Reseed();
+}
+
+std::size_t ModCommonQuiz::NextRandomIndex(std::size_t n)
+{
     const auto index = static_cast<std::size_t>(std::floor(static_cast<double>(n) * random_.Next()));
     return std::min(index, n - 1);
 }

@@ -98,6 +98,7 @@ void ModMC::FillDistractors()
     untried_.resize(static_cast<std::size_t>(context_.session.QuestionCount));
     std::iota(untried_.begin(), untried_.end(), std::size_t{0});
     ReadLineTexts();
+    context_.common.StirRandom();
     const int wanted = Window().Choices() - 1;
     int placed = 0;
     while (placed < wanted && MoveToRandomRecord()) {
@@ -111,7 +112,7 @@ bool ModMC::MoveToRandomRecord()
 {
     if (untried_.empty())
         return false;
-    const std::size_t pick = context_.common.RandomIndex(untried_.size());
+    const std::size_t pick = context_.common.NextRandomIndex(untried_.size());
     const std::size_t position = untried_[pick];
     untried_[pick] = untried_.back();
     untried_.pop_back();
