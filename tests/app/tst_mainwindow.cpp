@@ -248,8 +248,6 @@ private slots:
         QTest::addColumn<int>("review");
         QTest::newRow("short answer") << 0;
         QTest::newRow("true/false") << 1;
-        QTest::newRow("multiple choice") << 2;
-        QTest::newRow("Greek tense") << 3;
     }
 
     void reviewsWithoutTheirEngineReturnToMain()
@@ -260,8 +258,7 @@ private slots:
         fixture.bank.Execute("UPDATE lm40data SET Correct = 0 WHERE ID = 2");
         fixture.app.State().QuizFilter = "Module = 'Kings'";
         using Review = void (FrmMain::*)();
-        const Review reviews[] = {&FrmMain::MissedQuestionsSA, &FrmMain::MissedQuestionsTrueFalse,
-                                  &FrmMain::MissedQuestionsMC, &FrmMain::MissedQuestionsMCGreek};
+        const Review reviews[] = {&FrmMain::MissedQuestionsSA, &FrmMain::MissedQuestionsTrueFalse};
         (fixture.app.MainWindow().*reviews[review])();
         QCOMPARE(fixture.app.State().QuizFilter, std::string("Module = 'Kings'and Correct=0"));
         QCOMPARE(fixture.app.State().QuestionCount, 1);

@@ -264,8 +264,11 @@ private slots:
         Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
         ExpectAnswered(window, false, true);
 
-        Submit(window, typed);
-        QCOMPARE(AppFixture::Find<QLineEdit>(window, "TxtAnswer")->text(), kept);
+        // Typed and sent with Enter, which presses the default button.
+        auto* answerBox = AppFixture::Find<QLineEdit>(window, "TxtAnswer");
+        QTest::keyClicks(answerBox, typed);
+        QTest::keyClick(answerBox, Qt::Key_Return);
+        QCOMPARE(answerBox->text(), kept);
         QCOMPARE(AppFixture::Text(window, "LblResponse"), right ? QString("Correct!") : QString("Incorrect.  The answer was"));
         QCOMPARE(AppFixture::Text(window, "LblCorrectAnswer"), right ? QString() : QString("3"));
         QCOMPARE(AppFixture::Text(window, "LblQsCorrect"), right ? QString(" 1") : QString(" 0"));
@@ -274,9 +277,9 @@ private slots:
         QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), right ? 0 : 1);
         ExpectAnswered(window, true);
 
-        AppFixture::Click(window, "CmdNextQuestion");
+        QTest::keyClick(AppFixture::Window(window), Qt::Key_Return);
         ExpectAnswered(window, false);
-        QCOMPARE(AppFixture::Find<QLineEdit>(window, "TxtAnswer")->text(), QString());
+        QCOMPARE(answerBox->text(), QString());
         QCOMPARE(AppFixture::Text(window, "LblResponse"), QString());
         QCOMPARE(AppFixture::Text(window, "LblCorrectAnswer"), QString());
     }
@@ -294,7 +297,7 @@ private slots:
         QTest::newRow("MC number double click") << Mc << "Lbl(2)" << true << false << "2" << true;
         QTest::newRow("MC answer double click") << Mc << "LblChoice(5)" << true << false << "5" << true;
         QTest::newRow("MC question double click") << Mc << "LblChoice(0)" << true << false << "" << false;
-        QTest::newRow("MC answer double click, answered") << Mc << "LblChoice(4)" << true << true << "4" << false;
+        QTest::newRow("MC answer double click, answered") << Mc << "LblChoice(3)" << true << true << "3" << false;
         QTest::newRow("MC number double click, answered") << Mc << "Lbl(3)" << true << true << "3" << false;
         QTest::newRow("tense click") << Grk << "LblChoice(2)" << false << false << "2" << true;
         QTest::newRow("tense number click") << Grk << "Lbl(2)" << false << false << "2" << false;
@@ -317,19 +320,19 @@ private slots:
         QVERIFY(fixture.Start());
         Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
         if (answeredFirst)
-            Submit(window, "1");
+            Submit(window, "1"); // wrong: a second judgement of line 3 would count as right
         const QString response = AppFixture::Text(window, "LblResponse");
-        const int asked = fixture.app.State().QuestionsCorrect;
+        const int correct = fixture.app.State().QuestionsCorrect;
 
         auto* target = Control(window, label);
         QVERIFY(target);
         QTest::mouseClick(target, Qt::LeftButton);
         if (doubleClick)
             QTest::mouseDClick(target, Qt::LeftButton);
-        QCOMPARE(AppFixture::Find<QLineEdit>(window, "TxtAnswer")->text(), answeredFirst || judges || !typed.isEmpty() ? typed : QString());
+        QCOMPARE(AppFixture::Find<QLineEdit>(window, "TxtAnswer")->text(), typed);
         if (answeredFirst) {
             QCOMPARE(AppFixture::Text(window, "LblResponse"), response);
-            QCOMPARE(fixture.app.State().QuestionsCorrect, asked);
+            QCOMPARE(fixture.app.State().QuestionsCorrect, correct);
         } else {
             QCOMPARE(!AppFixture::Text(window, "LblResponse").isEmpty(), judges);
             QCOMPARE(AppFixture::Text(window, "LblQsAsked"), judges ? QString(" 1") : QString());
@@ -385,6 +388,31 @@ private slots:
         QCOMPARE(fixture.prompter.messages.size(), std::size_t{3});
         QVERIFY(fixture.app.MainWindow().isVisible());
         QVERIFY(!AppFixture::Window(window));
+    }
+
+    // "Next Question" before the first answer skips that question: asked,
+    // neither right nor missed.
+    void nextBeforeAnsweringSkips_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("multiple choice") << Mc;
+        QTest::newRow("tenses") << Grk;
+    }
+
+    void nextBeforeAnsweringSkips()
+    {
+        QFETCH(QString, window);
+        test::ScriptedRandom random({0.0, 0.4});
+        AppFixture fixture(window == Mc ? Numbered(8) : Tensed(8, "Aorist Passive"), random);
+        QVERIFY(fixture.Start());
+        Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
+        AppFixture::Click(window, "CmdNextQuestion");
+        ExpectAnswered(window, false);
+        Submit(window, "3");
+        QCOMPARE(AppFixture::Text(window, "LblQsAsked"), QString(" 2"));
+        QCOMPARE(AppFixture::Text(window, "LblQsCorrect"), QString(" 1"));
+        QCOMPARE(AppFixture::Text(window, "LblPercentage"), QString("50.00"));
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 0);
     }
 
     // A theme that names none of the five tenses has no right choice; it is

@@ -19,7 +19,8 @@ FrmMCGrk& ModMCGrk::Window()
 
 void ModMCGrk::ClearProgressCaptions()
 {
-    Window().Panel().ClearValues();
+    if (auto* window = context_.windows.Loaded<FrmMCGrk>())
+        window->Panel().ClearValues();
 }
 
 void ModMCGrk::CloseQuizWindow()

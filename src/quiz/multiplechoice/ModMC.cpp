@@ -34,7 +34,8 @@ FrmMC& ModMC::Window()
 
 void ModMC::ClearProgressCaptions()
 {
-    Window().Panel().ClearValues();
+    if (auto* window = context_.windows.Loaded<FrmMC>())
+        window->Panel().ClearValues();
 }
 
 void ModMC::CloseQuizWindow()
