@@ -9,6 +9,7 @@
 #include "ModLanguages.h"
 #include "Session.h"
 
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -121,6 +122,23 @@ class TestMultipleChoice : public QObject {
     Q_OBJECT
 
 private slots:
+    // "Multiple Choice" is the unit window's first quiz type.
+    void startsFromTheUnitWindow()
+    {
+        AppFixture fixture(Numbered(8));
+        QVERIFY(fixture.Start());
+        fixture.bank.Execute("UPDATE lm40data SET Category = 1");
+        fixture.Choose("MnuNTCCUnits");
+        AppFixture::Find<QCheckBox>("FrmNTUnits", "ChkUnit(1)")->setChecked(true);
+        AppFixture::Click("FrmNTUnits", "CmdOK");
+        QVERIFY(AppFixture::Window(Mc));
+        QVERIFY(!fixture.app.MainWindow().isVisible());
+        QCOMPARE(AppFixture::Text(Mc, "LblSubTitle"), QString("NTI"));
+        QCOMPARE(AppFixture::Text(Mc, "LblQsRemaining"), QString("Questions Remaining 8"));
+        QVERIFY(AppFixture::Text(Mc, "LblChoice(0)").startsWith("Prompt "));
+        QVERIFY(RightLine() >= 1);
+    }
+
     void rightAnswerOnEachLine_data()
     {
         QTest::addColumn<int>("slot");

@@ -63,7 +63,6 @@ ChoiceWindow::ChoiceWindow(const ChoiceWindowDesign& design, QuizContext& contex
     question->setCursor(Qt::ArrowCursor);
     question->setMinimumHeight(48);
     lines_.push_back(question);
-    numbers_.push_back(nullptr);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
@@ -78,7 +77,6 @@ ChoiceWindow::ChoiceWindow(const ChoiceWindowDesign& design, QuizContext& contex
         line->setMinimumHeight(24);
         grid->addWidget(number, i - 1, 0);
         grid->addWidget(line, i - 1, 1);
-        numbers_.push_back(number);
         lines_.push_back(line);
         connect(number, &ClickableLabel::clicked, this, [this, i] { Lbl_Click(i); });
         connect(number, &ClickableLabel::doubleClicked, this, [this, i] { Lbl_DblClick(i); });
@@ -97,14 +95,13 @@ ChoiceWindow::ChoiceWindow(const ChoiceWindowDesign& design, QuizContext& contex
     buttons->addWidget(cmdNextQuestion_);
     buttons->addStretch();
 
-    for (auto* verdict : {lblResponse_, lblCorrectAnswer_})
-        verdict->setFont(PointFont(QLatin1String(VerdictFamily), 9.75, true));
-    lblCorrectAnswer_->setWordWrap(false);
     auto* verdict = new QHBoxLayout;
-    verdict->addWidget(lblResponse_);
-    verdict->addWidget(lblCorrectAnswer_);
+    for (auto* label : {lblResponse_, lblCorrectAnswer_}) {
+        label->setFont(PointFont(QLatin1String(VerdictFamily), 9.75, true));
+        label->setWordWrap(false);
+        verdict->addWidget(label);
+    }
     verdict->addStretch();
-    lblResponse_->setWordWrap(false);
 
     Content().addWidget(question);
     Content().addLayout(grid);

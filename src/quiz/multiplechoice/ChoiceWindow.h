@@ -55,7 +55,6 @@ private:
 
     bool choiceClickSubmits_;
     std::vector<ClickableLabel*> lines_;   // LblChoice(0) to LblChoice(n)
-    std::vector<ClickableLabel*> numbers_; // Lbl(1) to Lbl(n), at 0 nothing
     QLineEdit* txtAnswer_;
     QPushButton* cmdOK_;
     QPushButton* cmdNextQuestion_;
