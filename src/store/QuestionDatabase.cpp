@@ -156,7 +156,13 @@ void QuestionDatabase::CheckQuestionTable()
 
 void QuestionDatabase::EnsureBlacklist()
 {
-    database_->exec("CREATE TABLE IF NOT EXISTS " + QuoteIdentifier(kBlacklistTableName) + " (English TEXT, Hebrew TEXT)");
+    const std::string table = QuoteIdentifier(kBlacklistTableName);
+    database_->exec("CREATE TABLE IF NOT EXISTS " + table + " (English TEXT, Hebrew TEXT)");
+    // A table made by another program may lack a field the quiz writes.
+    const auto columns = Columns(kBlacklistTableName);
+    for (const char* field : {"English", "Hebrew"})
+        if (std::ranges::none_of(columns, [&](const std::string& column) { return SameName(column, field); }))
+            database_->exec("ALTER TABLE " + table + " ADD COLUMN " + QuoteIdentifier(field) + " TEXT");
 }
 
 } // namespace lumenary

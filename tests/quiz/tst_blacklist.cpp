@@ -147,6 +147,26 @@ private slots:
         QVERIFY(pool.Accepts(4));
     }
 
+    // A table another program made without the two fields gets them.
+    void tableWithoutItsFields()
+    {
+        test::TemporaryBank bank(Words());
+        bank.Execute("DROP TABLE IF EXISTS Blacklist; CREATE TABLE Blacklist (Note TEXT); INSERT INTO Blacklist VALUES ('kept')");
+        Session session;
+        test::RecordingPrompter prompter;
+        ModCommonPreQuiz preQuiz(session, prompter);
+        preQuiz.OpenQuestionDatabase(bank.Path());
+        session.QuizFilter = "Module = 'Hebrew'";
+        preQuiz.PrepareQuiz();
+        ModBlacklist blacklist(session, prompter);
+        blacklist.OpenBlacklist();
+        blacklist.BlacklistEnglish = "ark";
+        blacklist.BlacklistQuestionMatches();
+        QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist WHERE English = 'ark' AND Note IS NULL"), 1);
+        QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist WHERE Note = 'kept'"), 1);
+        QVERIFY(prompter.messages.empty());
+    }
+
     // The single routines append, as the quiz's own refill replaces.
     void appendingRoutines()
     {
