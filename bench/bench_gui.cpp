@@ -188,5 +188,8 @@ int main(int argc, char* argv[])
     MeasureMultipleChoice("distinct answers", [](int id) { return "Answer " + std::to_string(id); });
     MeasureMultipleChoice("one answer for all but every 500th",
                           [](int id) { return id % 500 == 0 ? "Answer " + std::to_string(id) : std::string("Amen"); });
+    // The blacklist changes by half the pool whenever the answer changes.
+    MeasureMultipleChoice("two answers, each for half the pool",
+                          [](int id) { return std::string(id % 2 ? "Amen" : "Selah"); });
     return 0;
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <memory>
-#include <utility>
+#include <string>
 #include <vector>
 
 namespace lumenary {
@@ -19,19 +19,18 @@ public:
         std::int64_t rowId;
         FieldValue english;
     };
-    using Texts = std::pair<FieldValue, FieldValue>; // English, Hebrew
-
     explicit BlacklistTable(std::shared_ptr<QuestionDatabase> database) : database_(std::move(database)) {}
 
     // Every row, in stored order.
     std::vector<Row> Rows() const;
 
-    // Deletes the listed rows (every row when `removeAll`), then appends one
-    // row for each pair of texts, all in one transaction. Returns the row ids
-    // of the appended rows, in order. Throws SQLite::Exception and changes
-    // nothing when the file cannot be written.
+    // Deletes the listed rows (every row when `removeAll`), then appends a
+    // copy of the English and Hebrew of each listed row of `source`, in one
+    // transaction and in two statements. Returns the row ids of the appended
+    // rows, in order. Throws SQLite::Exception and changes nothing when the
+    // file cannot be written or a source row is gone.
     std::vector<std::int64_t> Rewrite(const std::vector<std::int64_t>& remove, bool removeAll,
-                                      const std::vector<Texts>& append);
+                                      const std::string& source, const std::vector<std::int64_t>& copy);
 
 private:
     std::shared_ptr<QuestionDatabase> database_;

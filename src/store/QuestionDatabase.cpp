@@ -71,6 +71,18 @@ std::string QuoteIdentifier(std::string_view name)
     return quoted + "\"";
 }
 
+std::string JsonArray(const std::vector<std::int64_t>& numbers)
+{
+    std::string array = "[";
+    for (const auto number : numbers)
+        array += std::to_string(number) + ',';
+    if (numbers.empty())
+        array += ']';
+    else
+        array.back() = ']';
+    return array;
+}
+
 std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::path& file, Use use)
 {
     CheckReadableFile(file);

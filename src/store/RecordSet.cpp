@@ -118,6 +118,12 @@ std::size_t RecordSet::RecordCount() const
     return rows_->rowIds.size();
 }
 
+const std::vector<std::int64_t>& RecordSet::RowIds() const
+{
+    Load();
+    return rows_->rowIds;
+}
+
 bool RecordSet::AtEnd() const
 {
     return position_ >= RecordCount();
@@ -249,24 +255,12 @@ void RecordSet::UpdateAll(const std::vector<std::pair<std::string, FieldValue>>&
     int index = 1;
     for (const auto& [name, value] : fields)
         BindValue(statement, index++, value);
-    statement.bind(index, RowIdArray());
+    statement.bind(index, JsonArray(rows_->rowIds));
     statement.exec();
     for (auto& row : rows_->values)
         if (row)
             for (std::size_t i = 0; i < columns.size(); ++i)
                 (*row)[columns[i]] = fields[i].second;
-}
-
-std::string RecordSet::RowIdArray() const
-{
-    std::string rowIds = "[";
-    for (const auto rowId : rows_->rowIds)
-        rowIds += std::to_string(rowId) + ',';
-    if (rowIds.size() == 1)
-        rowIds += ']';
-    else
-        rowIds.back() = ']';
-    return rowIds;
 }
 
 std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<std::string>& names) const
@@ -283,7 +277,7 @@ std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<st
 
     std::vector<std::vector<FieldValue>> columns(names.size(), std::vector<FieldValue>(rows_->rowIds.size()));
     SQLite::Statement query(rows_->database->Sql(), sql);
-    query.bind(1, RowIdArray());
+    query.bind(1, JsonArray(rows_->rowIds));
     while (query.executeStep()) {
         const std::size_t position = positionOf.at(query.getColumn(0).getInt64());
         for (std::size_t i = 0; i < names.size(); ++i)

@@ -37,6 +37,8 @@ public:
     void Move(std::size_t rows);
 
     std::size_t RecordCount() const;
+    // The row ids of the set's rows, in set order.
+    const std::vector<std::int64_t>& RowIds() const;
     std::size_t Position() const { return position_; }
     bool AtEnd() const;
 
@@ -71,8 +73,6 @@ private:
     std::size_t ColumnIndex(std::string_view name) const;
     void CheckCurrent() const;
     std::vector<FieldValue>& CurrentRow() const;
-    // The set's row ids as one JSON array, for "rowid IN (SELECT value FROM json_each(?))".
-    std::string RowIdArray() const;
 
     std::shared_ptr<Rows> rows_;
     std::size_t position_ = 0;

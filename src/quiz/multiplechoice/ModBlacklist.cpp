@@ -10,15 +10,6 @@
 
 namespace lumenary {
 
-namespace {
-
-FieldValue TextValue(const PoolTexts& texts, int id)
-{
-    return id == PoolTexts::None ? FieldValue{} : FieldValue{texts.Text(id)};
-}
-
-} // namespace
-
 void ModBlacklist::OpenBlacklist()
 {
     table_.emplace(session_.QuestionDatabase);
@@ -104,22 +95,37 @@ void ModBlacklist::Rewrite(const std::vector<char>& keep, const std::vector<std:
             CountEnglish(rows_[i].english, -1);
         }
     }
-    std::vector<BlacklistTable::Texts> texts;
-    texts.reserve(append.size());
-    for (const auto position : append)
-        texts.emplace_back(TextValue(texts_, texts_.TextId(PoolTexts::English, position)),
-                           TextValue(texts_, texts_.TextId(PoolTexts::Hebrew, position)));
+    // Emptying the table and copying the kept rows again is cheaper than
+    // deleting most of them one by one, and mends a table a failed write left
+    // unlike the copy in memory.
+    const bool pooledOnly = std::ranges::none_of(next, [](const Row& row) { return row.position == NotInPool; });
+    const bool rebuild = next.empty() || tableDiffers_ || (pooledOnly && remove.size() > next.size());
+    std::vector<std::size_t> copy;
+    if (rebuild) {
+        for (const auto& row : next)
+            if (row.position != NotInPool) {
+                copy.push_back(row.position);
+                CountEnglish(row.english, -1);
+            }
+        next.clear();
+    }
+    copy.insert(copy.end(), append.begin(), append.end());
+    std::vector<std::int64_t> rowIds;
+    for (const auto position : copy)
+        rowIds.push_back(texts_.RowId(position));
 
-    std::vector<std::int64_t> appended(append.size(), 0);
+    std::vector<std::int64_t> appended(copy.size(), 0);
     try {
-        appended = table_->Rewrite(remove, next.empty(), texts);
+        appended = table_->Rewrite(remove, rebuild, session_.QuestionTableName, rowIds);
+        tableDiffers_ = false;
     } catch (const SQLite::Exception& error) {
-        // The copy in memory still keeps the quiz right; the file stays as it was.
+        // The copy in memory still keeps the quiz right; the next write mends the file.
+        tableDiffers_ = true;
         ReportMarkerWriteFailure(session_, prompter_, error.what());
     }
-    for (std::size_t i = 0; i < append.size(); ++i) {
-        const int english = texts_.TextId(PoolTexts::English, append[i]);
-        next.push_back({appended[i], english, append[i]});
+    for (std::size_t i = 0; i < copy.size(); ++i) {
+        const int english = texts_.TextId(PoolTexts::English, copy[i]);
+        next.push_back({appended[i], english, copy[i]});
         CountEnglish(english, 1);
     }
     rows_ = std::move(next);

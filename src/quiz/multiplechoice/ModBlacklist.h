@@ -69,6 +69,7 @@ private:
     PoolTexts texts_;
     std::vector<Row> rows_;
     std::vector<int> englishRows_; // rows per English text number
+    bool tableDiffers_ = false;    // a failed write left the file unlike rows_
 };
 
 } // namespace lumenary

@@ -14,6 +14,7 @@ void PoolTexts::Read(const RecordSet& pool)
 {
     texts_.clear();
     ids_.clear();
+    rowIds_ = pool.RowIds();
     const auto columns = pool.ReadColumns({"English", "French", "Hebrew"});
     for (int field : {English, French, Hebrew}) {
         auto& ids = fields_[field];
