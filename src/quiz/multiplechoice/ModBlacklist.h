@@ -32,7 +32,8 @@ public:
     // whose Hebrew equals BlacklistHebrew, in pool order.
     void BlacklistQuestionMatches();
     // CandidateAccepted: no blacklisted row has the English text of the
-    // current pool record.
+    // current pool record. BlacklistEnglish and BlacklistHebrew stay as they
+    // are: the quiz sets them afresh for each question.
     void CheckBlacklist();
 
     // ClearBlacklist then BlacklistQuestionMatches as one transaction that
