@@ -88,8 +88,8 @@ void ModMC::PlaceCorrectChoice()
 
 void ModMC::ShowMultipleChoiceQuestion()
 {
-    const auto& session = context_.session;
-    context_.session.CurrentQuestionID = FieldNumber(session.QuizRecordset->Field("ID"));
+    auto& session = context_.session;
+    session.CurrentQuestionID = FieldNumber(session.QuizRecordset->Field("ID"));
     Window().Choice(0).setText(QuestionSide(session, *session.QuizRecordset));
 }
 
