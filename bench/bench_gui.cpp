@@ -4,11 +4,11 @@
 // "Next Question" to the screen in the true/false and short-answer quizzes.
 // Prints figures.
 
+#include "BenchSupport.h"
 #include "FontResolver.h"
 #include "FrmMain.h"
 #include "LumenaryApp.h"
-#include "Prompter.h"
-#include "QuestionBank.h"
+#include "ModLanguages.h"
 #include "RandomSource.h"
 #include "Session.h"
 
@@ -26,60 +26,9 @@
 #include <vector>
 
 using namespace lumenary;
+using namespace lumenary::bench;
 
 namespace {
-
-class SilentPrompter final : public Prompter {
-public:
-    void Information(const std::string&, const std::string&) override {}
-    bool Question(const std::string&, const std::string&) override { return false; }
-};
-
-std::filesystem::path MakeBank(const QString& folder, int size)
-{
-    std::vector<BankQuestion> questions;
-    for (int id = 1; id <= size; ++id)
-        questions.push_back(BankQuestion{.source = {}, .id = id, .module = "NTI", .category = 1 + id % 13,
-                                         .book = "Matthew", .chapter = 1 + id % 28, .theme = "na",
-                                         .english = "The event of chapter " + std::to_string(id),
-                                         .french = {}, .hebrew = "Matthew " + std::to_string(1 + id % 28)});
-    const auto file = std::filesystem::path(folder.toStdString()) / "lm50data.db";
-    WriteQuestionDatabase(questions, file);
-    return file;
-}
-
-// Runs the event loop until everything queued, painting included, is done.
-void Settle()
-{
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
-
-QWidget* VisibleWindow(const QString& name)
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == name && widget->isVisible())
-            return widget;
-    return nullptr;
-}
-
-// Milliseconds from a click until the window has painted what it led to.
-double TimeClick(QAbstractButton* button, QWidget* window)
-{
-    QElapsedTimer timer;
-    timer.start();
-    button->click();
-    window->repaint();
-    Settle();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-void PrintSpread(const char* what, std::vector<double> times)
-{
-    std::ranges::sort(times);
-    std::printf("%s over %zu questions: median %.2f ms, 95th %.2f ms, max %.2f ms\n", what, times.size(),
-                times[times.size() / 2], times[times.size() * 95 / 100], times.back());
-}
 
 // Starts a quiz of a type over the whole pool; the window it opened.
 QWidget* LaunchQuiz(LumenaryApp& app, const char* quizType, const QString& window)
@@ -108,8 +57,8 @@ void BenchTrueFalse(LumenaryApp& app, int questions)
         toVerdict.push_back(TimeClick(verdicts[i % 3 == 0], window));
         toNext.push_back(TimeClick(next, window));
     }
-    PrintSpread("TF verdict on screen", toVerdict);
-    PrintSpread("TF next question on screen", toNext);
+    PrintSpread("TF verdict on screen, questions", toVerdict);
+    PrintSpread("TF next question on screen, questions", toNext);
     window->close();
 }
 
@@ -127,8 +76,8 @@ void BenchShortAnswer(LumenaryApp& app, int questions)
         toVerdict.push_back(TimeClick(ok, window));
         toNext.push_back(TimeClick(next, window));
     }
-    PrintSpread("SA verdict on screen", toVerdict);
-    PrintSpread("SA next question on screen", toNext);
+    PrintSpread("SA verdict on screen, questions", toVerdict);
+    PrintSpread("SA next question on screen, questions", toNext);
     window->close();
 }
 
@@ -145,7 +94,7 @@ int main(int argc, char* argv[])
 
     constexpr int poolSize = 32767;
     QTemporaryDir folder;
-    const auto bank = MakeBank(folder.path(), poolSize);
+    const auto bank = MakeBank(folder.path(), poolSize, [](int id) { return "Matthew " + std::to_string(1 + id % 28); });
     const qint64 bankMade = sinceStart.elapsed() - toolkitReady;
 
     SilentPrompter prompter;
@@ -188,10 +137,7 @@ int main(int argc, char* argv[])
     Settle();
     const double launchMs = launch.nsecsElapsed() / 1e6;
 
-    QWidget* card = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == "FrmFlashcard" && widget->isVisible())
-            card = widget;
+    QWidget* card = VisibleWindow("FrmFlashcard");
     auto* show = card->findChild<QAbstractButton*>("CmdShowAnswer");
     auto* correct = card->findChild<QAbstractButton*>("CmdCorrect");
     auto* incorrect = card->findChild<QAbstractButton*>("CmdIncorrect");
@@ -201,14 +147,8 @@ int main(int argc, char* argv[])
     for (int i = 0; i < cards; ++i) {
         show->click();
         Settle();
-        QElapsedTimer grade;
-        grade.start();
-        (i % 3 == 0 ? incorrect : correct)->click();
-        card->repaint();
-        Settle();
-        gradeToNext.push_back(grade.nsecsElapsed() / 1e6);
+        gradeToNext.push_back(TimeClick(i % 3 == 0 ? incorrect : correct, card));
     }
-    std::ranges::sort(gradeToNext);
 
     std::printf("platform %s, pool of %d questions (bank built in %lld ms, not counted)\n",
                 qPrintable(QApplication::platformName()), poolSize, bankMade);
@@ -224,8 +164,7 @@ int main(int argc, char* argv[])
         std::printf("\n  slowest %s %.1f ms", qPrintable(slowest->first), slowest->second);
     std::printf("\n");
     std::printf("flashcard launch (pool preparation + first card on screen):   %.1f ms\n", launchMs);
-    std::printf("grade to next card on screen over %d cards: median %.2f ms, 95th %.2f ms, max %.2f ms\n", cards,
-                gradeToNext[cards / 2], gradeToNext[cards * 95 / 100], gradeToNext.back());
+    PrintSpread("grade to next card on screen, cards", gradeToNext);
 
     card->close();
     BenchTrueFalse(app, cards);

@@ -2,6 +2,7 @@
 // and painted, and from choosing one advertiser to the next shown in the open
 // directory window. Prints figures.
 
+#include "BenchSupport.h"
 #include "FontResolver.h"
 #include "FrmMain.h"
 #include "LumenaryApp.h"
@@ -20,28 +21,9 @@
 #include <vector>
 
 using namespace lumenary;
+using namespace lumenary::bench;
 
 namespace {
-
-class SilentPrompter final : public Prompter {
-public:
-    void Information(const std::string&, const std::string&) override {}
-    bool Question(const std::string&, const std::string&) override { return false; }
-};
-
-void Settle()
-{
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
-
-QWidget* Shown(const char* name)
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
-            return widget;
-    return nullptr;
-}
 
 // Median milliseconds of runs of one step, each followed by a repaint of what it showed.
 template <class Step>
@@ -89,25 +71,25 @@ int main(int argc, char* argv[])
     for (const auto& [entry, name] : windows) {
         auto* action = app.MainWindow().findChild<QAction*>(entry);
         const double ms = Median(runs, [&] {
-            if (QWidget* open = Shown(name))
+            if (QWidget* open = VisibleWindow(QLatin1String(name)))
                 app.Windows().Unload(open);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             action->trigger();
-            Shown(name)->repaint();
+            VisibleWindow(QLatin1String(name))->repaint();
         });
         std::printf("  %-22s %7.2f ms\n", name, ms);
     }
 
     app.MainWindow().findChild<QAction*>("MnuPosterOne")->trigger();
     Settle();
-    const double repaintMs = Median(runs, [] { Shown("FrmPosterOne")->repaint(); });
+    const double repaintMs = Median(runs, [] { VisibleWindow("FrmPosterOne")->repaint(); });
     std::printf("  FrmPosterOne painted again (covered and uncovered): %.2f ms\n", repaintMs);
 
     int next = 0;
     const char* const advertisers[] = {"MnuBookstoreOne", "MnuBookstoreSix", "MnuBookstoreFour"};
     const double switchMs = Median(runs, [&] {
         app.MainWindow().findChild<QAction*>(advertisers[next++ % 3])->trigger();
-        Shown("FrmBookstore")->repaint();
+        VisibleWindow("FrmBookstore")->repaint();
     });
     std::printf("  one advertiser to the next in the open directory: %.2f ms\n", switchMs);
     return 0;

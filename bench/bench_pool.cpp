@@ -1,6 +1,7 @@
 // Pool preparation and drawing at several pool sizes, on a real file in a
 // temporary folder. Prints a table; never fails.
 
+#include "BenchSupport.h"
 #include "ModCommonPreQuiz.h"
 #include "ModCommonQuiz.h"
 #include "Prompter.h"
@@ -14,15 +15,10 @@
 #include <unistd.h>
 
 using namespace lumenary;
+using namespace lumenary::bench;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-class SilentPrompter final : public Prompter {
-public:
-    void Information(const std::string&, const std::string&) override {}
-    bool Question(const std::string&, const std::string&) override { return false; }
-};
 
 double MillisecondsSince(Clock::time_point start)
 {

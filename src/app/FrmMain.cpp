@@ -4,6 +4,8 @@
 #include "FrmGreek.h"
 #include "FrmHebrew.h"
 #include "FrmNTBooks.h"
+#include "FrmMC.h"
+#include "FrmMCGrk.h"
 #include "FrmNTUnits.h"
 #include "FrmSA.h"
 #include "FrmSplash.h"
@@ -76,7 +78,9 @@ FrmMain::FrmMain(MainWindowServices services)
       context_{services_.session, services_.prompter, services_.common, services_.languages, services_.windows, *this},
       flashcard_(context_),
       trueFalse_(context_),
-      shortAnswer_(context_)
+      shortAnswer_(context_),
+      multipleChoice_(context_),
+      greekTense_(context_)
 {
     Form_Load();
 
@@ -108,6 +112,8 @@ void FrmMain::RegisterWindows()
     auto& windows = services_.windows;
     windows.Register<FrmSplash>([this] { return std::make_unique<FrmSplash>(context_); });
     windows.Register<FrmFlashcard>([this] { return std::make_unique<FrmFlashcard>(flashcard_, context_); });
+    windows.Register<FrmMC>([this] { return std::make_unique<FrmMC>(multipleChoice_, context_); });
+    windows.Register<FrmMCGrk>([this] { return std::make_unique<FrmMCGrk>(greekTense_, context_); });
     windows.Register<FrmNTUnits>([this] { return std::make_unique<FrmNTUnits>(context_); });
     windows.Register<FrmSysTheo>([this] { return std::make_unique<FrmSysTheo>(context_); });
     windows.Register<FrmGreek>([this] { return std::make_unique<FrmGreek>(context_); });
@@ -275,7 +281,7 @@ void FrmMain::BeginQuiz()
     }
     // The codes in the order they are compared; letter case counts.
     const std::pair<const char*, QuizEngine*> engines[] = {
-        {"Flashcard", &flashcard_}, {"MC", nullptr}, {"SA", &shortAnswer_}, {"TF", &trueFalse_}};
+        {"Flashcard", &flashcard_}, {"MC", &multipleChoice_}, {"SA", &shortAnswer_}, {"TF", &trueFalse_}};
     for (const auto& [code, engine] : engines) {
         if (QuizType == QLatin1String(code)) {
             if (engine) {
@@ -290,49 +296,52 @@ void FrmMain::BeginQuiz()
 
 void FrmMain::StartGreekTenseQuiz()
 {
-    ShowMainWindow(); // the tense engine comes with a later part of the program
-}
-
-void FrmMain::ReviewMissedQuestions(QuizEngine* engine)
-{
-    services_.session.QuizFilter += "and Correct=0";
-    if (engine)
-        engine->ClearProgressCaptions();
-    QuizSelected();
-    if (engine && services_.session.PoolReady) {
-        engine->RenewPoolCopy();
-        engine->StartQuiz();
+    // An empty pool has had its message; nothing is drawn from it.
+    if (!services_.session.PoolReady) {
+        ShowMainWindow();
         return;
     }
-    // Nothing to review (the marks could not be kept), or no such engine yet.
+    greekTense_.StartQuiz();
+}
+
+void FrmMain::ReviewMissedQuestions(QuizEngine& engine)
+{
+    services_.session.QuizFilter += "and Correct=0";
+    engine.ClearProgressCaptions();
+    QuizSelected();
+    if (services_.session.PoolReady) {
+        engine.RenewPoolCopy();
+        engine.StartQuiz();
+        return;
+    }
+    // Nothing to review: the marks could not be kept.
     ShowMainWindow();
-    if (engine)
-        engine->CloseQuizWindow();
+    engine.CloseQuizWindow();
 }
 
 void FrmMain::MissedQuestionsFlashcard()
 {
-    ReviewMissedQuestions(&flashcard_);
+    ReviewMissedQuestions(flashcard_);
 }
 
 void FrmMain::MissedQuestionsSA()
 {
-    ReviewMissedQuestions(&shortAnswer_);
+    ReviewMissedQuestions(shortAnswer_);
 }
 
 void FrmMain::MissedQuestionsTrueFalse()
 {
-    ReviewMissedQuestions(&trueFalse_);
+    ReviewMissedQuestions(trueFalse_);
 }
 
 void FrmMain::MissedQuestionsMC()
 {
-    ReviewMissedQuestions(nullptr);
+    ReviewMissedQuestions(multipleChoice_);
 }
 
 void FrmMain::MissedQuestionsMCGreek()
 {
-    ReviewMissedQuestions(nullptr);
+    ReviewMissedQuestions(greekTense_);
 }
 
 void FrmMain::ShowMainWindow()

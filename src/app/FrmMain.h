@@ -4,6 +4,8 @@
 #include "ModFlashcard.h"
 #include "ModSA.h"
 #include "ModTF.h"
+#include "ModMC.h"
+#include "ModMCGrk.h"
 #include "QuizContext.h"
 #include "QuizHost.h"
 
@@ -62,15 +64,16 @@ private:
     void BuildMenus();
     void RegisterWindows();
     void EndIfNothingIsOpen();
-    // The five reviews differ only in their engine; nullptr for an engine
-    // the program does not have yet.
-    void ReviewMissedQuestions(QuizEngine* engine);
+    // The five reviews differ only in their engine.
+    void ReviewMissedQuestions(QuizEngine& engine);
 
     MainWindowServices services_;
     QuizContext context_;
     ModFlashcard flashcard_;
     ModTF trueFalse_;
     ModSA shortAnswer_;
+    ModMC multipleChoice_;
+    ModMCGrk greekTense_;
     bool closedByUser_ = false;
 };
 

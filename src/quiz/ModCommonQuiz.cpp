@@ -19,7 +19,7 @@ void ModCommonQuiz::DrawRandomQuestion()
     auto& undrawn = session_.UndrawnPositions;
     if (undrawn.empty())
         return;
-    const auto pick = RandomBelow(undrawn.size());
+    const auto pick = RandomIndex(undrawn.size());
     const std::size_t position = undrawn[pick];
     undrawn[pick] = undrawn.back();
     undrawn.pop_back();
@@ -38,11 +38,21 @@ void ModCommonQuiz::DrawRandomQuestion()
     --session_.QuestionsRemaining;
 }
 
-std::size_t ModCommonQuiz::RandomBelow(std::size_t count)
+std::size_t ModCommonQuiz::RandomIndex(std::size_t n)
+{
+    StirRandom();
+    return NextRandomIndex(n);
+}
+
+void ModCommonQuiz::StirRandom()
 {
     random_.Reseed();
-    const auto drawn = static_cast<std::size_t>(std::floor(static_cast<double>(count) * random_.Next()));
-    return std::min(drawn, count - 1);
+}
+
+std::size_t ModCommonQuiz::NextRandomIndex(std::size_t n)
+{
+    const auto index = static_cast<std::size_t>(std::floor(static_cast<double>(n) * random_.Next()));
+    return std::min(index, n - 1);
 }
 
 void ModCommonQuiz::ShowLastQuestionNotice()

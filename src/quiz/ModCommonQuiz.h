@@ -33,10 +33,13 @@ public:
     // Makes a question not drawn yet in this quiz current, each with equal
     // chance, and marks it used. Callers draw only while questions remain.
     void DrawRandomQuestion();
-    // Stirs the clock into the generator, then floor(count × r) for one
-    // uniform r: a whole number below count (at least 1), each with equal
-    // chance.
-    std::size_t RandomBelow(std::size_t count);
+    // After stirring the clock into the generator, a whole number from 0 to
+    // n - 1, each with equal chance: floor(n * r) for a uniform r in [0, 1).
+    std::size_t RandomIndex(std::size_t n);
+    // The same without a stir of its own, for a long run of draws that one
+    // StirRandom has begun (a stir costs as much as a hundred draws).
+    void StirRandom();
+    std::size_t NextRandomIndex(std::size_t n);
     void ShowLastQuestionNotice();
     void CountCorrectAnswer();
     // Writes Correct 0 into the record of the question on screen, at once.

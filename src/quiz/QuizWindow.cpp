@@ -29,15 +29,20 @@ QFont PointFont(const QString& family, double points, bool bold)
     return font;
 }
 
+void StyleQuizLabel(QLabel& label, const QString& objectName, const QString& colour)
+{
+    label.setObjectName(objectName);
+    label.setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    label.setWordWrap(true);
+    QFont font = label.font();
+    font.setBold(true);
+    label.setFont(font);
+}
+
 QLabel* MakeQuizLabel(const char* objectName, const QString& colour, QWidget* parent)
 {
     auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(objectName));
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    StyleQuizLabel(*label, QLatin1String(objectName), colour);
     return label;
 }
 
@@ -92,6 +97,7 @@ QuizWindow::QuizWindow(const QuizWindowDesign& design, QuizContext& context)
     auto* reformerDates = MakeQuizLabel("LblReformerDates", QuizWhite, central);
     reformerDates->setText(design.reformerDates);
     reformerDates->setFont(reformer->font());
+    reformer->setWordWrap(false);
     auto* caption = new QVBoxLayout;
     caption->addStretch();
     caption->addWidget(reformer);

@@ -77,6 +77,8 @@ QFont PointFont(const QString& family, double points, bool bold);
 
 // A label of the quiz windows: bold, the given colour, words wrapped.
 QLabel* MakeQuizLabel(const char* objectName, const QString& colour, QWidget* parent);
+// Makes a plain label of the given kind one of the quiz labels.
+void StyleQuizLabel(QLabel& label, const QString& objectName, const QString& colour);
 
 // A button of the quiz windows, wide enough for its caption.
 QPushButton* MakeQuizButton(const char* objectName, const QString& caption, QWidget* parent);

@@ -94,6 +94,18 @@ std::string QuoteIdentifier(std::string_view name)
     return quoted + "\"";
 }
 
+std::string JsonArray(const std::vector<std::int64_t>& numbers)
+{
+    std::string array = "[";
+    for (const auto number : numbers)
+        array += std::to_string(number) + ',';
+    if (numbers.empty())
+        array += ']';
+    else
+        array.back() = ']';
+    return array;
+}
+
 std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::path& file, Use use)
 {
     CheckReadableFile(file);
@@ -191,7 +203,13 @@ void QuestionDatabase::CheckQuestionTable()
 
 void QuestionDatabase::EnsureBlacklist()
 {
-    database_->exec("CREATE TABLE IF NOT EXISTS " + QuoteIdentifier(kBlacklistTableName) + " (English TEXT, Hebrew TEXT)");
+    const std::string table = QuoteIdentifier(kBlacklistTableName);
+    database_->exec("CREATE TABLE IF NOT EXISTS " + table + " (English TEXT, Hebrew TEXT)");
+    // A table made by another program may lack a field the quiz writes.
+    const auto columns = Columns(kBlacklistTableName);
+    for (const char* field : {"English", "Hebrew"})
+        if (std::ranges::none_of(columns, [&](const std::string& column) { return SameName(column, field); }))
+            database_->exec("ALTER TABLE " + table + " ADD COLUMN " + QuoteIdentifier(field) + " TEXT");
 }
 
 } // namespace lumenary

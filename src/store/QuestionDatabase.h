@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -80,5 +81,9 @@ std::string DescribeFailure(const SQLite::Exception& error);
 
 // Double-quotes an SQL identifier.
 std::string QuoteIdentifier(std::string_view name);
+
+// Whole numbers as one JSON array, to pass a list of row ids as one parameter:
+// "rowid IN (SELECT value FROM json_each(?))".
+std::string JsonArray(const std::vector<std::int64_t>& numbers);
 
 } // namespace lumenary

@@ -37,16 +37,6 @@ FieldValue ReadColumn(const SQLite::Column& column)
     return column.getString();
 }
 
-// The set's rows travel to SQL as one JSON array of row ids.
-std::string RowIdArray(const std::vector<std::int64_t>& rowIds)
-{
-    std::string array = "[";
-    for (const auto rowId : rowIds)
-        array += std::to_string(rowId) + ',';
-    array.back() = ']';
-    return array;
-}
-
 std::string ColumnList(const std::vector<std::string>& columns)
 {
     std::string list;
@@ -136,7 +126,7 @@ void RecordSet::ReadAll() const
     SQLite::Statement query(rows_->database->Sql(), "SELECT rowid" + ColumnList(rows_->columns) + " FROM "
                                                         + QuoteIdentifier(rows_->table)
                                                         + " WHERE rowid IN (SELECT value FROM json_each(?))");
-    query.bind(1, RowIdArray(rows_->rowIds));
+    query.bind(1, JsonArray(rows_->rowIds));
     while (query.executeStep()) {
         const auto found = positions.find(query.getColumn(0).getInt64());
         if (found == positions.end())
@@ -152,6 +142,12 @@ std::size_t RecordSet::RecordCount() const
 {
     Load();
     return rows_->rowIds.size();
+}
+
+const std::vector<std::int64_t>& RecordSet::RowIds() const
+{
+    Load();
+    return rows_->rowIds;
 }
 
 bool RecordSet::AtEnd() const
@@ -285,12 +281,35 @@ void RecordSet::UpdateAll(const std::vector<std::pair<std::string, FieldValue>>&
     int index = 1;
     for (const auto& [name, value] : fields)
         BindValue(*statement, index++, value);
-    statement->bind(index, RowIdArray(rows_->rowIds));
+    statement->bind(index, JsonArray(rows_->rowIds));
     statement->exec();
     for (auto& row : rows_->values)
         if (row)
             for (std::size_t i = 0; i < columns.size(); ++i)
                 (*row)[columns[i]] = fields[i].second;
+}
+
+std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<std::string>& names) const
+{
+    Load();
+    std::string sql = "SELECT rowid";
+    for (const auto& name : names)
+        sql += ", " + QuoteIdentifier(rows_->columns[ColumnIndex(name)]);
+    sql += " FROM " + QuoteIdentifier(rows_->table) + " WHERE rowid IN (SELECT value FROM json_each(?))";
+    std::unordered_map<std::int64_t, std::size_t> positionOf;
+    positionOf.reserve(rows_->rowIds.size());
+    for (std::size_t position = 0; position < rows_->rowIds.size(); ++position)
+        positionOf.emplace(rows_->rowIds[position], position);
+
+    std::vector<std::vector<FieldValue>> columns(names.size(), std::vector<FieldValue>(rows_->rowIds.size()));
+    SQLite::Statement query(rows_->database->Sql(), sql);
+    query.bind(1, JsonArray(rows_->rowIds));
+    while (query.executeStep()) {
+        const std::size_t position = positionOf.at(query.getColumn(0).getInt64());
+        for (std::size_t i = 0; i < names.size(); ++i)
+            columns[i][position] = ReadColumn(query.getColumn(static_cast<int>(i + 1)));
+    }
+    return columns;
 }
 
 bool RecordSet::FindFirst(const std::string& criterion)

@@ -41,6 +41,8 @@ public:
     void ReadAll() const;
 
     std::size_t RecordCount() const;
+    // The row ids of the set's rows, in set order.
+    const std::vector<std::int64_t>& RowIds() const;
     std::size_t Position() const { return position_; }
     bool AtEnd() const;
 
@@ -57,6 +59,10 @@ public:
     // Writes the same values into every row of the set at once, as a pass of
     // Edit, SetField and Update over each row would, in one statement.
     void UpdateAll(const std::vector<std::pair<std::string, FieldValue>>& fields);
+
+    // The named fields of every row of the set, one vector per field in set
+    // order, read in one query without filling the cache.
+    std::vector<std::vector<FieldValue>> ReadColumns(const std::vector<std::string>& names) const;
 
     // Positions on the first row that satisfies a criterion such as "ID = 417";
     // returns false, keeping the position, when no row does.

@@ -27,6 +27,14 @@ public:
         return static_cast<Window&>(Load(typeid(Window)));
     }
 
+    // The window if it is loaded, else nullptr; never makes it.
+    template <class Window>
+    Window* Loaded()
+    {
+        const auto found = entries_.find(typeid(Window));
+        return found == entries_.end() ? nullptr : static_cast<Window*>(found->second.window.get());
+    }
+
     template <class Window>
     void Unload()
     {

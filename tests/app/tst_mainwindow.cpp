@@ -321,28 +321,6 @@ private slots:
         QCOMPARE(fixture.app.MainWindow().isVisible(), dismisses);
     }
 
-    void reviewsWithoutTheirEngineReturnToMain_data()
-    {
-        QTest::addColumn<int>("review");
-        QTest::newRow("multiple choice") << 0;
-        QTest::newRow("Greek tense") << 1;
-    }
-
-    void reviewsWithoutTheirEngineReturnToMain()
-    {
-        QFETCH(int, review);
-        AppFixture fixture(SmallBank());
-        QVERIFY(fixture.Start());
-        fixture.bank.Execute("UPDATE lm40data SET Correct = 0 WHERE ID = 2");
-        fixture.app.State().QuizFilter = "Module = 'Kings'";
-        using Review = void (FrmMain::*)();
-        const Review reviews[] = {&FrmMain::MissedQuestionsMC, &FrmMain::MissedQuestionsMCGreek};
-        (fixture.app.MainWindow().*reviews[review])();
-        QCOMPARE(fixture.app.State().QuizFilter, std::string("Module = 'Kings'and Correct=0"));
-        QCOMPARE(fixture.app.State().QuestionCount, 1);
-        QVERIFY(fixture.app.MainWindow().isVisible());
-    }
-
     void locatesTheDatabase()
     {
         QTemporaryDir folders;

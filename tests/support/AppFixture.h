@@ -19,12 +19,9 @@ namespace lumenary::test {
 
 class AppFixture {
 public:
-    explicit AppFixture(const std::vector<BankQuestion>& questions)
-        : bank(questions), app(prompter, random, [this] { ++programEnds; })
-    {
-    }
+    explicit AppFixture(const std::vector<BankQuestion>& questions) : AppFixture(questions, random) {}
 
-    // With a random source of the test's own, such as a scripted one.
+    // The program drawing from a random source of the test's own.
     AppFixture(const std::vector<BankQuestion>& questions, RandomSource& source)
         : bank(questions), app(prompter, source, [this] { ++programEnds; })
     {

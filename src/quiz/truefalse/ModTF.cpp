@@ -65,7 +65,7 @@ void ModTF::ShowTrueFalseQuestion()
 
 void ModTF::MakeTrueFalseStatement()
 {
-    if (context_.common.RandomBelow(2) == 0) {
+    if (context_.common.RandomIndex(2) == 0) {
         TFStatementTrue = false;
         PickFalseAnswer();
         return;
@@ -80,7 +80,7 @@ void ModTF::PickFalseAnswer()
     const auto& record = *session.QuizRecordset;
     const QString ownAnswer = AnswerSide(session, record);
     const auto wrongAnswer = TFRecordset->Pick(QuestionSide(session, record), ownAnswer,
-                                               [this](std::size_t count) { return context_.common.RandomBelow(count); });
+                                               [this](std::size_t count) { return context_.common.RandomIndex(count); });
     // With no answer in the pool that is really wrong, the statement is made true.
     TFStatementTrue = !wrongAnswer;
     context_.windows.Get<FrmTF>().ShowStatement(wrongAnswer.value_or(ownAnswer));

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ChoiceWindow.h"
+
+namespace lumenary {
+
+class ModMC;
+
+// The multiple-choice window: the question, six numbered answers, and the
+// number of the one the user picks.
+class FrmMC : public ChoiceWindow {
+    Q_OBJECT
+public:
+    FrmMC(ModMC& engine, QuizContext& context);
+
+private:
+    void Form_Load();
+    void CheckAnswer() override;
+    void NextQuestion() override;
+
+    ModMC& engine_;
+};
+
+} // namespace lumenary

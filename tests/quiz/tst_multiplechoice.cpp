@@ -1,0 +1,581 @@
+// The multiple-choice and Greek tense quizzes through their real windows:
+// where the right answer lands, which wrong answers are offered, how typed
+// answers and clicks are judged, the database after each miss, and the end
+// of the pool with its retry offer.
+
+#include "AppFixture.h"
+#include "FontResolver.h"
+#include "ModCommonPreQuiz.h"
+#include "ModLanguages.h"
+#include "Session.h"
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <set>
+
+using namespace lumenary;
+using lumenary::test::AppFixture;
+
+namespace {
+
+const QString Mc = QStringLiteral("FrmMC");
+const QString Grk = QStringLiteral("FrmMCGrk");
+
+int LineCount(const QString& window)
+{
+    return window == Mc ? 6 : 5;
+}
+
+// "Prompt i" asks for "Answer i", in a module of that name.
+std::vector<BankQuestion> Numbered(int count, const std::string& module = "NTI")
+{
+    std::vector<BankQuestion> questions;
+    for (int id = 1; id <= count; ++id)
+        questions.push_back(test::Question(id, module));
+    return questions;
+}
+
+// Greek forms of one tense, in module "GrkPP".
+std::vector<BankQuestion> Tensed(int count, const std::string& tense)
+{
+    auto questions = Numbered(count, "GrkPP");
+    for (auto& question : questions) {
+        question.theme = tense;
+        question.hebrew = "ἔλυσα " + std::to_string(question.id);
+    }
+    return questions;
+}
+
+BankQuestion Word(std::int64_t id, const std::string& english, const std::string& hebrew,
+                  std::optional<std::string> french = {})
+{
+    auto question = test::Question(id, "Heb");
+    question.english = english;
+    question.hebrew = hebrew;
+    question.french = std::move(french);
+    return question;
+}
+
+void Start(AppFixture& fixture, const QString& window, const std::string& module)
+{
+    fixture.app.State().QuizFilter = "Module = '" + module + "'";
+    if (fixture.app.State().QuestionFontSize == 0)
+        ModLanguages(fixture.app.State()).SetEnglishFonts();
+    if (window == Mc) {
+        fixture.app.MainWindow().QuizType = "MC";
+        fixture.app.MainWindow().BeginQuiz();
+    } else { // as the tense selection windows do
+        fixture.app.MainWindow().QuizSelected();
+        fixture.app.MainWindow().StartGreekTenseQuiz();
+    }
+}
+
+QStringList Lines(const QString& window)
+{
+    QStringList lines;
+    for (int line = 1; line <= LineCount(window); ++line)
+        lines << AppFixture::Text(window, QStringLiteral("LblChoice(%1)").arg(line));
+    return lines;
+}
+
+// The line of the right answer to "Prompt i" in the multiple-choice window.
+int RightLine()
+{
+    const QString answer = AppFixture::Text(Mc, "LblChoice(0)").replace("Prompt", "Answer");
+    return static_cast<int>(Lines(Mc).indexOf(answer)) + 1;
+}
+
+void Submit(const QString& window, const QString& typed)
+{
+    AppFixture::Find<QLineEdit>(window, "TxtAnswer")->setText(typed);
+    AppFixture::Click(window, "CmdOK");
+}
+
+QWidget* Control(const QString& window, const QString& name)
+{
+    return AppFixture::Find<QWidget>(window, name);
+}
+
+// Before the first answer "Next Question" is enabled too, as designed.
+void ExpectAnswered(const QString& window, bool answered, bool firstQuestion = false)
+{
+    const auto* ok = AppFixture::Find<QPushButton>(window, "CmdOK");
+    const auto* next = AppFixture::Find<QPushButton>(window, "CmdNextQuestion");
+    QCOMPARE(Control(window, "TxtAnswer")->isEnabled(), !answered);
+    QCOMPARE(ok->isEnabled(), !answered);
+    QCOMPARE(ok->isDefault(), !answered);
+    QCOMPARE(next->isEnabled(), answered || firstQuestion);
+    QCOMPARE(next->isDefault(), answered);
+}
+
+long long Correct(const AppFixture& fixture, int id)
+{
+    return fixture.bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(id));
+}
+
+} // namespace
+
+class TestMultipleChoice : public QObject {
+    Q_OBJECT
+
+private slots:
+    // "Multiple Choice" is the unit window's first quiz type.
+    void startsFromTheUnitWindow()
+    {
+        AppFixture fixture(Numbered(8));
+        QVERIFY(fixture.Start());
+        fixture.bank.Execute("UPDATE lm40data SET Category = 1");
+        fixture.Choose("MnuNTCCUnits");
+        AppFixture::Find<QCheckBox>("FrmNTUnits", "ChkUnit(1)")->setChecked(true);
+        AppFixture::Click("FrmNTUnits", "CmdOK");
+        QVERIFY(AppFixture::Window(Mc));
+        QVERIFY(!fixture.app.MainWindow().isVisible());
+        QCOMPARE(AppFixture::Text(Mc, "LblSubTitle"), QString("NTI"));
+        QCOMPARE(AppFixture::Text(Mc, "LblQsRemaining"), QString("Questions Remaining 8"));
+        QVERIFY(AppFixture::Text(Mc, "LblChoice(0)").startsWith("Prompt "));
+        QVERIFY(RightLine() >= 1);
+    }
+
+    void rightAnswerOnEachLine_data()
+    {
+        QTest::addColumn<int>("slot");
+        for (int slot = 1; slot <= 6; ++slot)
+            QTest::addRow("line %d", slot) << slot;
+    }
+
+    void rightAnswerOnEachLine()
+    {
+        QFETCH(int, slot);
+        // The draw takes the first record; the next number places its answer.
+        test::ScriptedRandom random({0.0, (slot - 0.5) / 6});
+        AppFixture fixture(Numbered(8), random);
+        QVERIFY(fixture.Start());
+        Start(fixture, Mc, "NTI");
+        QCOMPARE(AppFixture::Text(Mc, "LblChoice(0)"), QString("Prompt 1"));
+        const QStringList lines = Lines(Mc);
+        QCOMPARE(lines[slot - 1], QString("Answer 1"));
+        QCOMPARE(QSet<QString>(lines.begin(), lines.end()).size(), 6);
+        QVERIFY(!lines.contains(QString()));
+        Submit(Mc, QString::number(slot));
+        QCOMPARE(AppFixture::Text(Mc, "LblResponse"), QString("Correct!"));
+    }
+
+    // With the program's own random source each line holds the right answer
+    // about one time in six; 80 is more than six standard deviations.
+    void rightAnswerLinesAreEven()
+    {
+        constexpr int questions = 1200;
+        ClockRandomSource random;
+        AppFixture fixture(Numbered(questions), random);
+        QVERIFY(fixture.Start());
+        Start(fixture, Mc, "NTI");
+        std::array<int, 7> count{};
+        for (int question = 0; question < questions; ++question) {
+            const int line = RightLine();
+            QVERIFY(line >= 1);
+            ++count[line];
+            Submit(Mc, QString::number(line));
+            AppFixture::Click(Mc, "CmdNextQuestion");
+        }
+        for (int line = 1; line <= 6; ++line)
+            QVERIFY2(std::abs(count[line] - questions / 6) < 80, qPrintable(QString("line %1: %2").arg(line).arg(count[line])));
+        QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
+    }
+
+    // Only five wrong answers pass both filters here, so every line is known
+    // whatever order the records are tried in.
+    void wrongAnswersPassBothFilters_data()
+    {
+        QTest::addColumn<double>("walk");
+        for (const double walk : {0.0, 0.3, 0.7, 0.99})
+            QTest::addRow("walk %.2f", walk) << walk;
+    }
+
+    void wrongAnswersPassBothFilters()
+    {
+        QFETCH(double, walk);
+        test::ScriptedRandom random({0.0, 0.5, walk});
+        AppFixture fixture({Word(1, "house", "בַּיִת"), Word(2, "home", "בַּיִת"), Word(3, "home", "מָעוֹן"),
+                            Word(4, "cottage", "סֻכָּה", "בַּיִת"), Word(5, "tent", "אֹהֶל"), Word(6, "ark", "תֵּבָה"),
+                            Word(7, "gate", "שַׁעַר"), Word(8, "wall", "חוֹמָה"), Word(9, "field", "שָׂדֶה"),
+                            Word(10, "meadow", "שָׂדֶה")},
+                           random);
+        QVERIFY(fixture.Start());
+        Start(fixture, Mc, "Heb");
+        QCOMPARE(AppFixture::Text(Mc, "LblChoice(4)"), QString("בַּיִת"));
+        QStringList lines = Lines(Mc);
+        lines.sort();
+        QStringList expected{"בַּיִת", "אֹהֶל", "תֵּבָה", "שַׁעַר", "חוֹמָה", "שָׂדֶה"};
+        expected.sort();
+        QCOMPARE(lines, expected);
+    }
+
+    // Too few different answers: the lines that cannot be filled stay empty
+    // and the quiz goes on.
+    void shortPools_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<bool>("sameAnswers");
+        QTest::addColumn<int>("filled");
+        QTest::newRow("one record") << 1 << false << 1;
+        QTest::newRow("three records") << 3 << false << 3;
+        QTest::newRow("six records") << 6 << false << 6;
+        QTest::newRow("every answer the same") << 7 << true << 1;
+    }
+
+    void shortPools()
+    {
+        QFETCH(int, records);
+        QFETCH(bool, sameAnswers);
+        QFETCH(int, filled);
+        auto questions = Numbered(records);
+        if (sameAnswers)
+            for (auto& question : questions)
+                question.hebrew = "Amen";
+        AppFixture fixture(questions);
+        QVERIFY(fixture.Start());
+        Start(fixture, Mc, "NTI");
+        for (int question = 0; question < records; ++question) {
+            QStringList lines = Lines(Mc);
+            lines.removeAll(QString());
+            QCOMPARE(lines.size(), filled);
+            QCOMPARE(QSet<QString>(lines.begin(), lines.end()).size(), filled);
+            Submit(Mc, "1");
+            AppFixture::Click(Mc, "CmdNextQuestion");
+        }
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        QVERIFY(!AppFixture::Window(Mc));
+    }
+
+    // The right line is 3 in both windows: the answer's line in one, the
+    // tense "Aorist Passive" in the other.
+    void typedAnswers_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<bool>("right");
+        for (const QString& window : {Mc, Grk}) {
+            const QByteArray name = window.toLatin1();
+            QTest::addRow("%s: 3", name.data()) << window << "3" << "3" << true;
+            QTest::addRow("%s: spaces around", name.data()) << window << " 3 " << " 3 " << true;
+            QTest::addRow("%s: 3.0", name.data()) << window << "3.0" << "3.0" << true;
+            QTest::addRow("%s: another line", name.data()) << window << "4" << "4" << false;
+            QTest::addRow("%s: empty", name.data()) << window << "" << "0" << false;
+            QTest::addRow("%s: 7x", name.data()) << window << "7x" << "7x" << false;
+            QTest::addRow("%s: letters", name.data()) << window << "three" << "three" << false;
+        }
+    }
+
+    void typedAnswers()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(bool, right);
+        test::ScriptedRandom random({0.0, 0.4}); // the first record; line 3
+        AppFixture fixture(window == Mc ? Numbered(8) : Tensed(8, "Aorist Passive"), random);
+        QVERIFY(fixture.Start());
+        Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
+        ExpectAnswered(window, false, true);
+
+        // Typed and sent with Enter, which presses the default button.
+        auto* answerBox = AppFixture::Find<QLineEdit>(window, "TxtAnswer");
+        QTest::keyClicks(answerBox, typed);
+        QTest::keyClick(answerBox, Qt::Key_Return);
+        QCOMPARE(answerBox->text(), kept);
+        QCOMPARE(AppFixture::Text(window, "LblResponse"), right ? QString("Correct!") : QString("Incorrect.  The answer was"));
+        QCOMPARE(AppFixture::Text(window, "LblCorrectAnswer"), right ? QString() : QString("3"));
+        QCOMPARE(AppFixture::Text(window, "LblQsCorrect"), right ? QString(" 1") : QString(" 0"));
+        QCOMPARE(AppFixture::Text(window, "LblQsRemaining"), QString("Questions Remaining:   7"));
+        QCOMPARE(Correct(fixture, 1), right ? 1 : 0);
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), right ? 0 : 1);
+        ExpectAnswered(window, true);
+
+        QTest::keyClick(AppFixture::Window(window), Qt::Key_Return);
+        ExpectAnswered(window, false);
+        QCOMPARE(answerBox->text(), QString());
+        QCOMPARE(AppFixture::Text(window, "LblResponse"), QString());
+        QCOMPARE(AppFixture::Text(window, "LblCorrectAnswer"), QString());
+    }
+
+    void clicks_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<bool>("answeredFirst");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("judges");
+        QTest::newRow("MC number click") << Mc << "Lbl(2)" << false << false << "2" << false;
+        QTest::newRow("MC answer click") << Mc << "LblChoice(2)" << false << false << "2" << false;
+        QTest::newRow("MC number double click") << Mc << "Lbl(2)" << true << false << "2" << true;
+        QTest::newRow("MC answer double click") << Mc << "LblChoice(5)" << true << false << "5" << true;
+        QTest::newRow("MC question double click") << Mc << "LblChoice(0)" << true << false << "" << false;
+        QTest::newRow("MC answer double click, answered") << Mc << "LblChoice(3)" << true << true << "3" << false;
+        QTest::newRow("MC number double click, answered") << Mc << "Lbl(3)" << true << true << "3" << false;
+        QTest::newRow("tense click") << Grk << "LblChoice(2)" << false << false << "2" << true;
+        QTest::newRow("tense number click") << Grk << "Lbl(2)" << false << false << "2" << false;
+        QTest::newRow("tense number double click") << Grk << "Lbl(2)" << true << false << "2" << true;
+        QTest::newRow("tense form click") << Grk << "LblChoice(0)" << false << false << "" << false;
+        QTest::newRow("tense click, answered") << Grk << "LblChoice(3)" << false << true << "3" << false;
+        QTest::newRow("tense double click, answered") << Grk << "LblChoice(3)" << true << true << "3" << false;
+    }
+
+    void clicks()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, label);
+        QFETCH(bool, doubleClick);
+        QFETCH(bool, answeredFirst);
+        QFETCH(QString, typed);
+        QFETCH(bool, judges);
+        test::ScriptedRandom random({0.0, 0.4}); // line 3 is right in both windows
+        AppFixture fixture(window == Mc ? Numbered(8) : Tensed(8, "Aorist Passive"), random);
+        QVERIFY(fixture.Start());
+        Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
+        if (answeredFirst)
+            Submit(window, "1"); // wrong: a second judgement of line 3 would count as right
+        const QString response = AppFixture::Text(window, "LblResponse");
+        const int correct = fixture.app.State().QuestionsCorrect;
+
+        auto* target = Control(window, label);
+        QVERIFY(target);
+        QTest::mouseClick(target, Qt::LeftButton);
+        if (doubleClick)
+            QTest::mouseDClick(target, Qt::LeftButton);
+        QCOMPARE(AppFixture::Find<QLineEdit>(window, "TxtAnswer")->text(), typed);
+        if (answeredFirst) {
+            QCOMPARE(AppFixture::Text(window, "LblResponse"), response);
+            QCOMPARE(fixture.app.State().QuestionsCorrect, correct);
+        } else {
+            QCOMPARE(!AppFixture::Text(window, "LblResponse").isEmpty(), judges);
+            QCOMPARE(AppFixture::Text(window, "LblQsAsked"), judges ? QString(" 1") : QString());
+        }
+        ExpectAnswered(window, answeredFirst || judges, true);
+    }
+
+    // Ten questions: the retry is offered from six misses on, and runs in
+    // the same window on the missed questions only.
+    void endOfPool_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("misses");
+        for (const QString& window : {Mc, Grk})
+            for (const int misses : {0, 5, 6})
+                QTest::addRow("%s, %d missed", window.toLatin1().data(), misses) << window << misses;
+    }
+
+    void endOfPool()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, misses);
+        AppFixture fixture(window == Mc ? Numbered(10) : Tensed(10, "Future"));
+        QVERIFY(fixture.Start());
+        Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
+        fixture.prompter.answers.push_back(true);
+        for (int question = 0; question < 10; ++question) {
+            QVERIFY(fixture.prompter.messages.empty());
+            const int right = window == Mc ? RightLine() : 1;
+            Submit(window, question < misses ? QString() : QString::number(right));
+            AppFixture::Click(window, "CmdNextQuestion");
+        }
+        QCOMPARE(fixture.prompter.messages.front().title, std::string("Last Question"));
+        if (misses < 6) {
+            QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
+            QVERIFY(fixture.app.MainWindow().isVisible());
+            QVERIFY(!AppFixture::Window(window));
+            QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), misses);
+            return;
+        }
+        QCOMPARE(fixture.prompter.messages.size(), std::size_t{2});
+        QCOMPARE(fixture.prompter.messages[1].title, std::string("Retry Missed Questions?"));
+        QVERIFY(AppFixture::Window(window));
+        QVERIFY(!fixture.app.MainWindow().isVisible());
+        QVERIFY(fixture.app.State().QuizFilter.ends_with("'and Correct=0"));
+        QCOMPARE(AppFixture::Text(window, "LblQsRemaining"), QString("Questions Remaining 6"));
+        QCOMPARE(AppFixture::Text(window, "LblQsAsked"), QString());
+        ExpectAnswered(window, false);
+        for (int question = 0; question < 6; ++question) {
+            Submit(window, QString::number(window == Mc ? RightLine() : 1));
+            AppFixture::Click(window, "CmdNextQuestion");
+        }
+        QCOMPARE(fixture.prompter.messages.size(), std::size_t{3});
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        QVERIFY(!AppFixture::Window(window));
+    }
+
+    // "Next Question" before the first answer skips that question: asked,
+    // neither right nor missed.
+    void nextBeforeAnsweringSkips_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("multiple choice") << Mc;
+        QTest::newRow("tenses") << Grk;
+    }
+
+    void nextBeforeAnsweringSkips()
+    {
+        QFETCH(QString, window);
+        test::ScriptedRandom random({0.0, 0.4});
+        AppFixture fixture(window == Mc ? Numbered(8) : Tensed(8, "Aorist Passive"), random);
+        QVERIFY(fixture.Start());
+        Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
+        AppFixture::Click(window, "CmdNextQuestion");
+        ExpectAnswered(window, false);
+        Submit(window, "3");
+        QCOMPARE(AppFixture::Text(window, "LblQsAsked"), QString(" 2"));
+        QCOMPARE(AppFixture::Text(window, "LblQsCorrect"), QString(" 1"));
+        QCOMPARE(AppFixture::Text(window, "LblPercentage"), QString("50.00"));
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 0);
+    }
+
+    // A theme that names none of the five tenses has no right choice; it is
+    // never judged by the tense of the question before it.
+    void unknownTenseIsNeverRight_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("the previous question's tense") << "2";
+        QTest::newRow("another tense") << "1";
+    }
+
+    void unknownTenseIsNeverRight()
+    {
+        QFETCH(QString, typed);
+        auto questions = Tensed(2, "Aorist Active");
+        questions[1].theme = "Present";
+        questions[1].hebrew = "λύω";
+        test::ScriptedRandom random({0.0});
+        AppFixture fixture(questions, random);
+        QVERIFY(fixture.Start());
+        Start(fixture, Grk, "GrkPP");
+        Submit(Grk, "2");
+        QCOMPARE(AppFixture::Text(Grk, "LblResponse"), QString("Correct!"));
+        AppFixture::Click(Grk, "CmdNextQuestion");
+        QCOMPARE(AppFixture::Text(Grk, "LblChoice(0)"), QString("λύω"));
+        Submit(Grk, typed);
+        QCOMPARE(AppFixture::Text(Grk, "LblResponse"), QString("Incorrect.  The answer was"));
+        QCOMPARE(AppFixture::Text(Grk, "LblCorrectAnswer"), QString("Present"));
+        QCOMPARE(Correct(fixture, 2), 0);
+        QCOMPARE(Correct(fixture, 1), 1);
+    }
+
+    void emptyTensePoolDrawsNothing()
+    {
+        AppFixture fixture(Tensed(3, "Future"));
+        QVERIFY(fixture.Start());
+        Start(fixture, Grk, "Nothing");
+        QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
+        QCOMPARE(fixture.prompter.messages[0].text, std::string(NoMatchText));
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        QVERIFY(!AppFixture::Window(Grk));
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE QuestionUsed = 1"), 0);
+    }
+
+    void leavingTheQuiz_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("way");
+        for (const QString& window : {Mc, Grk})
+            for (const char* way : {"MnuEndQuiz", "close box", "Exit"})
+                QTest::addRow("%s, %s", window.toLatin1().data(), way) << window << QString(way);
+    }
+
+    void leavingTheQuiz()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, way);
+        AppFixture fixture(window == Mc ? Numbered(8) : Tensed(8, "Future"));
+        QVERIFY(fixture.Start());
+        Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
+        Submit(window, "0");
+        if (way == "close box")
+            AppFixture::Window(window)->close();
+        else
+            AppFixture::Window(window)->findChild<QAction*>(way)->trigger();
+        QVERIFY(!AppFixture::Window(window));
+        QCOMPARE(fixture.programEnds, way == "Exit" ? 1 : 0);
+        QCOMPARE(fixture.app.MainWindow().isVisible(), way != "Exit");
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
+    }
+
+    // Long English, Greek and pointed Hebrew answers in their fonts, each
+    // line tall enough for its wrapped text. LUMENARY_SNAPSHOTS keeps pictures.
+    void linesShowTheirWholeText_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("setter");
+        QTest::addColumn<QString>("answerFamily");
+        QTest::addColumn<int>("answerSize");
+        const QString sans = QFontInfo(ResolveFont(EnglishFontRole, 10)).family();
+        QTest::newRow("long English") << Mc << 0 << sans << 10;
+        QTest::newRow("English to Greek") << Mc << 1 << "Gentium Plus" << 16;
+        QTest::newRow("English to Hebrew") << Mc << 2 << "Ezra SIL" << 16;
+        QTest::newRow("Greek tenses") << Grk << -1 << sans << 0;
+    }
+
+    void linesShowTheirWholeText()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, setter);
+        QFETCH(QString, answerFamily);
+        QFETCH(int, answerSize);
+        std::vector<BankQuestion> questions;
+        const std::vector<std::string> greek{"λέλυκα", "ἐλύθην", "ἀκήκοα", "ἐγενήθην", "πεπίστευκα", "ἐσώθην", "βέβληκα"};
+        const std::vector<std::string> hebrew{"בְּרֵאשִׁית", "וַיֹּאמֶר אֱלֹהִים", "הַשָּׁמַיִם", "וְהָאָרֶץ", "מִדְבָּר",
+                                              "יְרוּשָׁלַ͏ִם", "תּוֹרָה"};
+        for (int i = 0; i < 7; ++i) {
+            auto question = test::Question(i + 1, "Mixed", {}, {}, "Perfect Active");
+            question.english = "In the beginning God created the heaven and the earth, and the earth was without form ("
+                             + std::to_string(i) + ")";
+            question.hebrew = setter == 1 ? greek[i] : setter == 2 ? hebrew[i]
+                                                      : "He went up into a mountain apart to pray, and when the evening "
+                                                        "was come, he was there alone; but the ship was now in the midst of the sea, tossed with "
+                                                        "waves (" + std::to_string(i) + ")";
+            if (window == Grk)
+                question.hebrew = greek[i];
+            questions.push_back(question);
+        }
+        AppFixture fixture(questions);
+        QVERIFY(fixture.Start());
+        ModLanguages languages(fixture.app.State());
+        if (setter >= 0) {
+            using Setter = void (ModLanguages::*)();
+            const Setter setters[] = {&ModLanguages::SetEnglishFonts, &ModLanguages::SetEnglishToGreekFonts,
+                                      &ModLanguages::SetEnglishToHebrewFonts};
+            (languages.*setters[setter])();
+        }
+        Start(fixture, window, "Mixed");
+        QWidget* shown = AppFixture::Window(window);
+        QVERIFY(shown);
+        QTest::qWait(50);
+        const QString name = QString(QTest::currentDataTag()).replace(' ', '-');
+        AppFixture::Snapshot(shown, window + "-" + name + "-asking");
+        const auto* form = AppFixture::Find<QLabel>(window, "LblChoice(0)");
+        if (window == Grk) {
+            QCOMPARE(QFontInfo(form->font()).family(), QString("Gentium Plus"));
+            QCOMPARE(form->font().pointSize(), 18);
+            QVERIFY(form->font().bold());
+        } else {
+            QCOMPARE(form->font().pointSize(), fixture.app.State().QuestionFontSize + 2);
+            const auto* answer = AppFixture::Find<QLabel>(window, "LblChoice(1)");
+            QCOMPARE(QFontInfo(answer->font()).family(), answerFamily);
+            QCOMPARE(answer->font().pointSize(), answerSize);
+        }
+        for (int line = 0; line <= LineCount(window); ++line) {
+            const auto* label = AppFixture::Find<QLabel>(window, QStringLiteral("LblChoice(%1)").arg(line));
+            QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                     qPrintable(label->objectName() + " is cut off"));
+        }
+        Submit(window, "0");
+        QTest::qWait(50);
+        AppFixture::Snapshot(shown, window + "-" + name + "-answered");
+    }
+};
+
+LUMENARY_GUI_TEST_MAIN(TestMultipleChoice)
+
+#include "tst_multiplechoice.moc"
