@@ -54,6 +54,11 @@ private:
     std::map<std::string, std::unique_ptr<SQLite::Statement>, std::less<>> statements_;
 };
 
+// Writing needs the file and, for the journal, its folder. A file whose write
+// permissions are all off counts as read-only even for a user who could
+// override them.
+bool WritableFile(const std::filesystem::path& file);
+
 // Double-quotes an SQL identifier.
 std::string QuoteIdentifier(std::string_view name);
 
