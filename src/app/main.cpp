@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "DatabaseLocation.h"
 #include "FontResolver.h"
 #include "LumenaryApp.h"
@@ -5,21 +6,34 @@
 #include "RandomSource.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
+    lumenary::SetProgramIdentity();
+    lumenary::CommandLine commandLine;
+    if (commandLine.NeedsNoWindows(argc, argv)) {
+        const QCoreApplication application(argc, argv);
+        commandLine.Process(application);
+        return lumenary::PrintDatabaseLocation(commandLine.DatabaseFile());
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumenary"));
-    QApplication::setOrganizationName(QStringLiteral("Lumenary"));
+    commandLine.Process(application);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
     // The program ends when its main window and every other window are
     // closed, not when a quiz briefly hides them all.
     QApplication::setQuitOnLastWindowClosed(false);
     lumenary::RegisterBundledFonts();
 
+    const lumenary::LocatedDatabase database = lumenary::QuestionDatabaseLocation(commandLine.DatabaseFile());
+
     lumenary::MessageBoxPrompter prompter;
     lumenary::ClockRandomSource random;
     lumenary::LumenaryApp app(prompter, random, [] { QApplication::quit(); });
-    if (!app.Start(lumenary::QuestionDatabaseLocation().toStdString()))
+    if (!app.Start(database.file.toStdString()))
         return 1;
+    if (!database.notice.isEmpty())
+        prompter.Information(database.notice.toStdString(), "Lumenary");
     return QApplication::exec();
 }
