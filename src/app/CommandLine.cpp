@@ -51,8 +51,8 @@ bool CommandLine::NeedsNoWindows(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return parser_.parse(arguments)
-        && (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("version"))
-            || parser_.isSet(databasePath_));
+        && (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"))
+            || parser_.isSet(QStringLiteral("version")) || parser_.isSet(databasePath_));
 }
 
 void CommandLine::Process(const QCoreApplication& application)

@@ -2,13 +2,9 @@
 // on the way: made on first start, brought up to date from a newer bank,
 // left alone when it is the user's own file beside the program.
 
-#include "BankVersion.h"
 #include "DatabaseLocation.h"
 #include "TestBank.h"
 
-#include <SQLiteCpp/Database.h>
-
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -16,24 +12,7 @@
 #include <sys/stat.h>
 
 using namespace lumenary;
-using lumenary::test::Question;
-using lumenary::test::TemporaryBank;
-
-namespace {
-
-QByteArray Content(const QString& file)
-{
-    QFile content(file);
-    return content.open(QIODevice::ReadOnly) ? content.readAll() : QByteArray();
-}
-
-std::optional<std::string> VersionOf(const QString& file)
-{
-    SQLite::Database database(file.toStdString(), SQLite::OPEN_READONLY);
-    return ReadBankVersion(database);
-}
-
-} // namespace
+using namespace lumenary::test;
 
 class TestDatabaseLocation : public QObject {
     Q_OBJECT
@@ -78,15 +57,15 @@ private slots:
             ::chmod(files[1].toLocal8Bit().constData(), 0444);
         if (present.contains("blocked")) // a file where the user's folder should be
             QFile(user).open(QIODevice::WriteOnly);
-        const QByteArray besideBefore = Content(files[0]);
+        const QByteArray besideBefore = FileContent(files[0].toStdString());
 
         const LocatedDatabase located = LocateQuestionDatabase(program, user, bank);
 
         const QString expectedFile = expected == "beside" ? files[0] : expected == "copy" ? files[1] : bank;
         QCOMPARE(located.file, expectedFile);
         QCOMPARE(!located.notice.isEmpty(), told);
-        QCOMPARE(VersionOf(located.file), VersionOf(version == "new" ? bank : old));
-        QCOMPARE(Content(files[0]), besideBefore);
+        QCOMPARE(FileBankVersion(located.file.toStdString()), FileBankVersion((version == "new" ? bank : old).toStdString()));
+        QCOMPARE(FileContent(files[0].toStdString()), besideBefore);
         QVERIFY(!QFile::exists(files[1] + ".partial"));
     }
 

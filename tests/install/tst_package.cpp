@@ -2,34 +2,15 @@
 // fields and file list read back with dpkg-deb, and installed and removed
 // again with dpkg in a root folder of its own.
 
-#include "InstalledFiles.h"
+#include "InstallTestSupport.h"
 #include "Version.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run RunProgram(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000))
-        return {-1, {}, program + " did not finish: " + process.errorString()};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
+using namespace lumenary::test;
 
 class TestPackage : public QObject {
     Q_OBJECT
@@ -101,7 +82,7 @@ private slots:
         const Run install = RunProgram("dpkg", QStringList(dpkg) << "--install" << package_);
         QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
         const QStringList installed = FilesUnder(root + "/usr");
-        for (const auto& file : lumenary::test::InstalledFiles(QStringLiteral(LUMENARY_APP_ID)))
+        for (const auto& file : InstalledFiles(QStringLiteral(LUMENARY_APP_ID)))
             QVERIFY2(installed.contains(file.path), qPrintable(file.path));
 
         const Run remove = RunProgram("dpkg", QStringList(dpkg) << "--purge" << "lumenary");

@@ -10,15 +10,13 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QtTest>
 
 #include <sys/stat.h>
 
 using namespace lumenary;
-using lumenary::test::Question;
-using lumenary::test::TemporaryBank;
+using namespace lumenary::test;
 
 namespace {
 
@@ -44,14 +42,6 @@ void MarkMisses(const TemporaryBank& copy)
     copy.Execute("UPDATE lm40data SET Correct = 0 WHERE ID IN (1, 2)");
 }
 
-QByteArray FileDigest(const std::filesystem::path& file)
-{
-    QFile content(QString::fromStdString(file.string()));
-    if (!content.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(content.readAll(), QCryptographicHash::Sha256);
-}
-
 // Every question as "ID English QuestionUsed/Correct/Chosen", in ID order.
 QStringList Rows(const std::filesystem::path& file)
 {
@@ -66,12 +56,6 @@ QStringList Rows(const std::filesystem::path& file)
                     .arg(query.getColumn(3).getInt())
                     .arg(query.getColumn(4).getInt());
     return rows;
-}
-
-std::optional<std::string> VersionOf(const std::filesystem::path& file)
-{
-    SQLite::Database database(file.string(), SQLite::OPEN_READONLY);
-    return ReadBankVersion(database);
 }
 
 } // namespace
@@ -111,9 +95,9 @@ private slots:
         const TemporaryBank old(OldBank());
         const TemporaryBank same(OldBank());
         const TemporaryBank changed(NewBank());
-        QVERIFY(VersionOf(old.Path()).has_value());
-        QCOMPARE(VersionOf(same.Path()), VersionOf(old.Path()));
-        QVERIFY(VersionOf(changed.Path()) != VersionOf(old.Path()));
+        QVERIFY(FileBankVersion(old.Path()).has_value());
+        QCOMPARE(FileBankVersion(same.Path()), FileBankVersion(old.Path()));
+        QVERIFY(FileBankVersion(changed.Path()) != FileBankVersion(old.Path()));
     }
 
     void keepsTheMarksOfEveryQuestionThatStays()
@@ -130,7 +114,7 @@ private slots:
 
         const QStringList expected{"1 Prompt 1 1/0/1", "2 A better prompt 1/0/1", "4 Prompt 4 1/1/1", "5 Prompt 5 0/1/0"};
         QCOMPARE(Rows(copy.Path()), expected);
-        QCOMPARE(VersionOf(copy.Path()), VersionOf(bank.Path()));
+        QCOMPARE(FileBankVersion(copy.Path()), FileBankVersion(bank.Path()));
         // Brought up to date once: the next start changes nothing.
         QVERIFY(!UpgradeQuestionCopy(copy.Path(), bank.Path()).has_value());
         QCOMPARE(Rows(copy.Path()), expected);
@@ -155,10 +139,10 @@ private slots:
         if (failure == "bad bank")
             QFile::resize(QString::fromStdString(bank.Path().string()), 100);
         const QStringList rows = Rows(copy.Path());
-        const auto version = VersionOf(copy.Path());
+        const auto version = FileBankVersion(copy.Path());
         if (failure == "read-only")
             ::chmod(copy.Path().c_str(), 0444);
-        const QByteArray before = FileDigest(copy.Path());
+        const QByteArray before = FileContent(copy.Path());
 
         try {
             UpgradeQuestionCopy(copy.Path(), bank.Path());
@@ -166,9 +150,9 @@ private slots:
         } catch (const StoreError& error) {
             QVERIFY2(QString(error.what()).contains("could not be brought up to date"), error.what());
         }
-        QCOMPARE(FileDigest(copy.Path()), before);
+        QCOMPARE(FileContent(copy.Path()), before);
         QCOMPARE(Rows(copy.Path()), rows);
-        QCOMPARE(VersionOf(copy.Path()), version);
+        QCOMPARE(FileBankVersion(copy.Path()), version);
     }
 };
 

@@ -1,16 +1,35 @@
 #pragma once
 
-// The files an installation must hold, relative to its prefix; the install
-// test and the package test check both against this one list.
+// Shared pieces of the install and package tests: running a program, and the
+// files an installation must hold.
 
 #include <QList>
+#include <QProcess>
 #include <QString>
 
 namespace lumenary::test {
 
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+inline Run RunProgram(const QString& program, const QStringList& arguments,
+                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000))
+        return {-1, {}, program + " did not finish: " + process.errorString()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
 struct InstalledFile {
     QString what;
-    QString path;
+    QString path; // relative to the prefix
     int pixels = 0; // the side of a square PNG icon; 0 for other files
 };
 
