@@ -8,18 +8,20 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <memory>
+
 int main(int argc, char* argv[])
 {
     lumenary::SetProgramIdentity();
     lumenary::CommandLine commandLine;
-    if (commandLine.NeedsNoWindows(argc, argv)) {
-        const QCoreApplication application(argc, argv);
-        commandLine.Process(application);
+    // Help, the version and the database path work without a display.
+    const auto application = commandLine.NeedsNoWindows(argc, argv)
+                               ? std::make_unique<QCoreApplication>(argc, argv)
+                               : std::make_unique<QApplication>(argc, argv);
+    commandLine.Process(*application);
+    if (commandLine.PrintDatabasePath())
         return lumenary::PrintDatabaseLocation(commandLine.DatabaseFile());
-    }
 
-    QApplication application(argc, argv);
-    commandLine.Process(application);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
     // The program ends when its main window and every other window are
     // closed, not when a quiz briefly hides them all.

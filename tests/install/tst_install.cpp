@@ -92,6 +92,9 @@ private slots:
         QTest::newRow("own database that is not there")
             << "lumenary" << QStringList{"--database-path", "--database", "/nowhere/mine.db"} << 1
             << "/nowhere/mine.db\n" << "no question database";
+        QTest::newRow("database path beside the windowing system's options")
+            << "lumenary" << QStringList{"-platform", "offscreen", "--database-path", "--database", "/nowhere/mine.db"}
+            << 1 << "/nowhere/mine.db\n" << "no question database";
     }
 
     void commandLine()
