@@ -29,6 +29,7 @@ public:
 
     // The database FILE asked for, absolute; empty for the program's own.
     QString DatabaseFile() const;
+    // --database-path: print where the database is instead of starting.
     bool PrintDatabasePath() const;
 
 private:
@@ -38,9 +39,9 @@ private:
 };
 
 // Prints where the question database of this run is (see
-// QuestionDatabaseLocation), making the per-user copy
-// first if needed; what went wrong goes to the error stream. Returns the exit
-// status: 1 when there is no database there.
+// QuestionDatabaseLocation), making the per-user copy first if needed; what
+// went wrong goes to the error stream. Returns the exit status: 1 when there
+// is no database there.
 int PrintDatabaseLocation(const QString& ownDatabase);
 
 } // namespace lumenary
