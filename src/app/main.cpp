@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "DatabaseLocation.h"
 #include "FontResolver.h"
 #include "LumenaryApp.h"
@@ -5,21 +6,36 @@
 #include "RandomSource.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumenary"));
-    QApplication::setOrganizationName(QStringLiteral("Lumenary"));
+    lumenary::SetProgramIdentity();
+    lumenary::CommandLine commandLine;
+    // Help, the version and the database path work without a display.
+    const auto application = commandLine.NeedsNoWindows(argc, argv)
+                               ? std::make_unique<QCoreApplication>(argc, argv)
+                               : std::make_unique<QApplication>(argc, argv);
+    commandLine.Process(*application);
+    if (commandLine.PrintDatabasePath())
+        return lumenary::PrintDatabaseLocation(commandLine.DatabaseFile());
+
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
     // The program ends when its main window and every other window are
     // closed, not when a quiz briefly hides them all.
     QApplication::setQuitOnLastWindowClosed(false);
     lumenary::RegisterBundledFonts();
 
+    const lumenary::LocatedDatabase database = lumenary::QuestionDatabaseLocation(commandLine.DatabaseFile());
+
     lumenary::MessageBoxPrompter prompter;
     lumenary::ClockRandomSource random;
     lumenary::LumenaryApp app(prompter, random, [] { QApplication::quit(); });
-    if (!app.Start(lumenary::QuestionDatabaseLocation().toStdString()))
+    if (!app.Start(database.file.toStdString()))
         return 1;
+    if (!database.notice.isEmpty())
+        prompter.Information(database.notice.toStdString(), "Lumenary");
     return QApplication::exec();
 }

@@ -26,20 +26,6 @@ bool SameName(std::string_view a, std::string_view b)
     return std::ranges::equal(a, b, [](char x, char y) { return std::tolower(x) == std::tolower(y); });
 }
 
-// Writing needs the file and, for the journal, its folder. A file whose write
-// permissions are all off counts as read-only even for a user who could
-// override them.
-bool Writable(const std::filesystem::path& file)
-{
-    const auto folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    std::error_code error;
-    const auto permissions = std::filesystem::status(file, error).permissions();
-    const auto anyWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write
-                        | std::filesystem::perms::others_write;
-    return (permissions & anyWrite) != std::filesystem::perms::none && ::access(file.c_str(), W_OK) == 0
-        && ::access(folder.c_str(), W_OK) == 0;
-}
-
 void CheckReadableFile(const std::filesystem::path& file)
 {
     std::error_code error;
@@ -73,6 +59,17 @@ std::string DescribeFailure(const SQLite::Exception& error)
     default:
         return error.what();
     }
+}
+
+bool WritableFile(const std::filesystem::path& file)
+{
+    const auto folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    std::error_code error;
+    const auto permissions = std::filesystem::status(file, error).permissions();
+    const auto anyWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write
+                        | std::filesystem::perms::others_write;
+    return (permissions & anyWrite) != std::filesystem::perms::none && ::access(file.c_str(), W_OK) == 0
+        && ::access(folder.c_str(), W_OK) == 0;
 }
 
 const std::vector<std::string>& QuestionFieldNames()
@@ -109,7 +106,7 @@ std::string JsonArray(const std::vector<std::int64_t>& numbers)
 std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::path& file, Use use)
 {
     CheckReadableFile(file);
-    const bool readOnly = use == Use::ReadOnly || !Writable(file);
+    const bool readOnly = use == Use::ReadOnly || !WritableFile(file);
     std::unique_ptr<SQLite::Database> database;
     try {
         if (use == Use::ReadOnly) {

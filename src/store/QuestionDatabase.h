@@ -79,6 +79,11 @@ private:
 // by another program, a full disk, a damaged file, or SQLite's own text.
 std::string DescribeFailure(const SQLite::Exception& error);
 
+// Writing needs the file and, for the journal, its folder. A file whose write
+// permissions are all off counts as read-only even for a user who could
+// override them.
+bool WritableFile(const std::filesystem::path& file);
+
 // Double-quotes an SQL identifier.
 std::string QuoteIdentifier(std::string_view name);
 

@@ -1,11 +1,15 @@
 #include "QuestionBank.h"
 
+#include "BankVersion.h"
 #include "CsvReader.h"
+#include "Version.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
+
+#include <QCryptographicHash>
 
 #include <algorithm>
 #include <charconv>
@@ -99,6 +103,38 @@ void CreateSchema(SQLite::Database& database)
     database.exec("CREATE TABLE Blacklist (English TEXT, Hebrew TEXT)");
 }
 
+void AddToDigest(QCryptographicHash& digest, const std::optional<std::string>& text)
+{
+    // Each value is length-prefixed and a null differs from an empty text,
+    // so no two different banks feed the digest the same bytes.
+    const std::string field = text ? std::to_string(text->size()) + ":" + *text : "-";
+    digest.addData(QByteArrayView(field.data(), static_cast<qsizetype>(field.size())));
+}
+
+void AddToDigest(QCryptographicHash& digest, const std::optional<std::int64_t>& number)
+{
+    AddToDigest(digest, number ? std::optional(std::to_string(*number)) : std::nullopt);
+}
+
+// The program release and a digest of every question in ID order.
+std::string BankVersionOf(const std::vector<BankQuestion>& questions)
+{
+    std::vector<const BankQuestion*> byId;
+    for (const auto& question : questions)
+        byId.push_back(&question);
+    std::ranges::sort(byId, {}, &BankQuestion::id);
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    for (const auto* question : byId) {
+        AddToDigest(digest, std::optional(question->id));
+        for (const auto* text : {&question->module, &question->book, &question->theme, &question->english,
+                                 &question->french, &question->hebrew})
+            AddToDigest(digest, *text);
+        AddToDigest(digest, question->category);
+        AddToDigest(digest, question->chapter);
+    }
+    return std::string(ProgramVersion) + "+" + digest.result().toHex().left(16).toStdString();
+}
+
 } // namespace
 
 std::vector<BankQuestion> ReadBankFolder(const std::filesystem::path& folder)
@@ -152,6 +188,7 @@ void WriteQuestionDatabase(const std::vector<BankQuestion>& questions, const std
                 BindOptional(insert, 9, question.hebrew);
                 insert.exec();
             }
+            WriteBankVersion(database, BankVersionOf(questions));
             transaction.commit();
         }
         std::filesystem::rename(temporary, target);

@@ -9,6 +9,7 @@
 #include "QuestionDatabase.h"
 #include "RecordSet.h"
 #include "StoreError.h"
+#include "Version.h"
 
 #include <SQLiteCpp/Exception.h>
 
@@ -86,7 +87,7 @@ void PrintUsage(std::ostream& out)
     out << "Usage: lumenary-db COMMAND [ARGUMENTS]\n\nCommands:\n";
     for (const auto& [name, command] : Commands())
         out << "  " << command.usage << "\n      " << command.summary << "\n";
-    out << "\n'lumenary-db COMMAND --help' describes one command.\n";
+    out << "\n'lumenary-db COMMAND --help' describes one command; 'lumenary-db --version' prints the version.\n";
 }
 
 } // namespace
@@ -97,6 +98,10 @@ int main(int argc, char* argv[])
     if (words.empty() || words[0] == "--help" || words[0] == "-h") {
         PrintUsage(words.empty() ? std::cerr : std::cout);
         return words.empty() ? ExitBadInput : 0;
+    }
+    if (words[0] == "--version") {
+        std::cout << "lumenary-db " << ProgramVersion << "\n";
+        return 0;
     }
     const auto found = Commands().find(words[0]);
     if (found == Commands().end()) {

@@ -2,7 +2,6 @@
 // window, quiz launch and the ways the program ends.
 
 #include "AppFixture.h"
-#include "DatabaseLocation.h"
 #include "FontResolver.h"
 #include "FrmSplash.h"
 #include "PictureWidget.h"
@@ -11,7 +10,6 @@
 
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
@@ -319,22 +317,6 @@ private slots:
         }
         QCOMPARE(AppFixture::Window("FrmSplash") == nullptr, dismisses);
         QCOMPARE(fixture.app.MainWindow().isVisible(), dismisses);
-    }
-
-    void locatesTheDatabase()
-    {
-        QTemporaryDir folders;
-        const QString program = folders.filePath("program");
-        const QString user = folders.filePath("user");
-        const QString bundled = folders.filePath("bundled.db");
-        QDir().mkpath(program);
-        QFile(bundled).open(QIODevice::WriteOnly);
-        // Nothing beside the program: the per-user copy is made from the bank.
-        QCOMPARE(LocateQuestionDatabase(program, user, bundled), user + "/lm50data.db");
-        QVERIFY(QFile::exists(user + "/lm50data.db"));
-        // A copy beside the program wins, and the separator is always added.
-        QFile(program + "/lm50data.db").open(QIODevice::WriteOnly);
-        QCOMPARE(LocateQuestionDatabase(program + "/", user, bundled), program + "//lm50data.db");
     }
 };
 

@@ -1,5 +1,7 @@
 #include "TestBank.h"
 
+#include "BankVersion.h"
+
 #include <SQLiteCpp/Database.h>
 
 #include <QtTest>
@@ -36,6 +38,18 @@ long long TemporaryBank::Number(const std::string& sql) const
 {
     SQLite::Database database(path_.string(), SQLite::OPEN_READONLY);
     return database.execAndGet(sql).getInt64();
+}
+
+QByteArray FileContent(const std::filesystem::path& file)
+{
+    QFile content(QString::fromStdString(file.string()));
+    return content.open(QIODevice::ReadOnly) ? content.readAll() : QByteArray();
+}
+
+std::optional<std::string> FileBankVersion(const std::filesystem::path& file)
+{
+    SQLite::Database database(file.string(), SQLite::OPEN_READONLY);
+    return ReadBankVersion(database);
 }
 
 void RecordingPrompter::Information(const std::string& text, const std::string& title)

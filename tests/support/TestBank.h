@@ -7,11 +7,13 @@
 #include "QuestionBank.h"
 #include "RandomSource.h"
 
+#include <QByteArray>
 #include <QTemporaryDir>
 
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -38,6 +40,12 @@ private:
     QTemporaryDir folder_;
     std::filesystem::path path_;
 };
+
+// The bytes of a file; empty when it cannot be read.
+QByteArray FileContent(const std::filesystem::path& file);
+
+// The bank version a database file carries.
+std::optional<std::string> FileBankVersion(const std::filesystem::path& file);
 
 struct Message {
     std::string text;

@@ -1,0 +1,150 @@
+// The program as a user gets it: installed into a temporary prefix with
+// `cmake --install`, its installed programs run from there with a fresh home
+// folder, and the desktop entry and metainfo put through Debian's validators.
+
+#include "InstallTestSupport.h"
+#include "TestBank.h"
+#include "Version.h"
+
+#include <QDir>
+#include <QImage>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lumenary::test;
+
+namespace {
+
+const QString AppId = QStringLiteral(LUMENARY_APP_ID);
+
+} // namespace
+
+class TestInstall : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir root_;
+    QString prefix_;
+    QString home_;
+
+    QString Installed(const QString& path) const { return prefix_ + "/" + path; }
+
+    Run RunInstalled(const QString& program, const QStringList& arguments) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home_);
+        for (const char* variable : {"XDG_DATA_HOME", "XDG_DATA_DIRS"})
+            environment.remove(variable);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        return RunProgram(Installed("bin/" + program), arguments, environment);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // A prefix off the default data path: the program must find its bank from its own folder.
+        prefix_ = root_.path() + "/opt/lumenary";
+        home_ = root_.path() + "/home";
+        QVERIFY(QDir().mkpath(home_));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DESTDIR", root_.path());
+        const Run install = RunProgram(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", "/opt/lumenary"}, environment);
+        QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
+    }
+
+    void installsEveryPiece_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("pixels");
+        for (const auto& file : InstalledFiles(AppId))
+            QTest::newRow(qPrintable(file.what)) << file.path << file.pixels;
+    }
+
+    void installsEveryPiece()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, pixels);
+        QVERIFY2(QFileInfo(Installed(file)).isFile(), qPrintable(file));
+        if (pixels > 0) {
+            const QImage icon(Installed(file));
+            QCOMPARE(icon.size(), QSize(pixels, pixels));
+            QVERIFY(icon.hasAlphaChannel());
+        }
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // the whole output when it ends a line, else a part of it
+        QTest::addColumn<QString>("err");
+        const QString version = QLatin1String(lumenary::ProgramVersion);
+        QTest::newRow("version") << "lumenary" << QStringList{"--version"} << 0 << "lumenary " + version + "\n" << "";
+        QTest::newRow("tool version") << "lumenary-db" << QStringList{"--version"} << 0
+                                      << "lumenary-db " + version + "\n" << "";
+        QTest::newRow("help") << "lumenary" << QStringList{"--help"} << 0 << "--database-path" << "";
+        QTest::newRow("unknown option") << "lumenary" << QStringList{"--colour"} << 1 << "" << "colour";
+        QTest::newRow("stray argument") << "lumenary" << QStringList{"quiz"} << 1 << ""
+                                        << "unexpected argument 'quiz'";
+        QTest::newRow("database without a file") << "lumenary" << QStringList{"--database"} << 1 << "" << "database";
+        QTest::newRow("own database that is not there")
+            << "lumenary" << QStringList{"--database-path", "--database", "/nowhere/mine.db"} << 1
+            << "/nowhere/mine.db\n" << "no question database";
+        QTest::newRow("database path beside the windowing system's options")
+            << "lumenary" << QStringList{"-platform", "offscreen", "--database-path", "--database", "/nowhere/mine.db"}
+            << 1 << "/nowhere/mine.db\n" << "no question database";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = RunInstalled(program, arguments);
+        QVERIFY2(run.exitCode == exitCode, qPrintable(QString("exit %1: %2%3").arg(run.exitCode).arg(run.out, run.err)));
+        QVERIFY2(out.endsWith('\n') ? run.out == out : run.out.contains(out), qPrintable(run.out));
+        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+    }
+
+    void firstStartCopiesTheInstalledBank()
+    {
+        const QString bank = Installed("share/lumenary/lm50data.db");
+        const QString copy = home_ + "/.local/share/" + AppId + "/lm50data.db";
+        const Run run = RunInstalled("lumenary", {"--database-path"});
+        QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(run.err));
+        QCOMPARE(run.out, copy + "\n");
+        QVERIFY(FileContent(copy.toStdString()) == FileContent(bank.toStdString()));
+
+        const Run check = RunInstalled("lumenary-db", {"check", bank});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
+    }
+
+    void validatorsAcceptTheDesktopFiles_data()
+    {
+        QTest::addColumn<QString>("validator");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("menu entry") << "desktop-file-validate"
+                                    << QStringList{Installed("share/applications/" + AppId + ".desktop")};
+        QTest::newRow("software-centre entry")
+            << "appstreamcli" << QStringList{"validate", "--no-net", Installed("share/metainfo/" + AppId + ".metainfo.xml")};
+    }
+
+    void validatorsAcceptTheDesktopFiles()
+    {
+        QFETCH(QString, validator);
+        QFETCH(QStringList, arguments);
+        const QString program = QStandardPaths::findExecutable(validator);
+        QVERIFY2(!program.isEmpty(), qPrintable(validator + " is not installed (scripts/setup installs it)"));
+        const Run run = RunProgram(program, arguments);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        // A warning fails the check too.
+        QVERIFY2(!run.out.contains("W:") && !run.out.contains("warning", Qt::CaseInsensitive), qPrintable(run.out));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"

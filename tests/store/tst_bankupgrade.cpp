@@ -1,0 +1,160 @@
+// Bringing a user's copy of the question bank up to a newer bank: on real
+// files, what is added, changed and removed, that the user's marks survive,
+// and that a failure leaves the copy as it was.
+
+#include "BankUpgrade.h"
+#include "BankVersion.h"
+#include "StoreError.h"
+#include "TestBank.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <QFile>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace lumenary;
+using namespace lumenary::test;
+
+namespace {
+
+std::vector<BankQuestion> OldBank()
+{
+    return {Question(1, "Kings"), Question(2, "Kings"), Question(3, "Kings"), Question(4, "NTI", 1)};
+}
+
+// Question 2 reworded, 3 dropped, 5 added.
+std::vector<BankQuestion> NewBank()
+{
+    auto questions = OldBank();
+    questions[1].english = "A better prompt";
+    questions.erase(questions.begin() + 2);
+    questions.push_back(Question(5, "Kings"));
+    return questions;
+}
+
+// The user's marks after a quiz: 1 and 2 missed, 4 asked and right.
+void MarkMisses(const TemporaryBank& copy)
+{
+    copy.Execute("UPDATE lm40data SET Chosen = 1, QuestionUsed = 1");
+    copy.Execute("UPDATE lm40data SET Correct = 0 WHERE ID IN (1, 2)");
+}
+
+// Every question as "ID English QuestionUsed/Correct/Chosen", in ID order.
+QStringList Rows(const std::filesystem::path& file)
+{
+    SQLite::Database database(file.string(), SQLite::OPEN_READONLY);
+    SQLite::Statement query(database, "SELECT ID, English, QuestionUsed, Correct, Chosen FROM lm40data ORDER BY ID");
+    QStringList rows;
+    while (query.executeStep())
+        rows << QStringLiteral("%1 %2 %3/%4/%5")
+                    .arg(query.getColumn(0).getInt())
+                    .arg(QString::fromStdString(query.getColumn(1).getString()))
+                    .arg(query.getColumn(2).getInt())
+                    .arg(query.getColumn(3).getInt())
+                    .arg(query.getColumn(4).getInt());
+    return rows;
+}
+
+} // namespace
+
+class TestBankUpgrade : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ordersVersions_data()
+    {
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QString>("bank");
+        QTest::addColumn<bool>("older");
+        QTest::newRow("same release, other questions") << "4.5+aaaa" << "4.5+bbbb" << true;
+        QTest::newRow("same bank") << "4.5+aaaa" << "4.5+aaaa" << false;
+        QTest::newRow("later release") << "4.5+aaaa" << "4.6+aaaa" << true;
+        QTest::newRow("releases compare as numbers") << "4.9+aaaa" << "4.10+bbbb" << true;
+        QTest::newRow("a newer copy stays") << "4.10+aaaa" << "4.9+bbbb" << false;
+        QTest::newRow("trailing zero is the same release") << "4.5.0+aaaa" << "4.5+aaaa" << false;
+        QTest::newRow("copy without a version") << "" << "4.5+aaaa" << true;
+        QTest::newRow("bank without a version") << "4.5+aaaa" << "" << false;
+    }
+
+    void ordersVersions()
+    {
+        QFETCH(QString, copy);
+        QFETCH(QString, bank);
+        QFETCH(bool, older);
+        const auto version = [](const QString& text) {
+            return text.isEmpty() ? std::nullopt : std::optional(text.toStdString());
+        };
+        QCOMPARE(OlderBank(version(copy), version(bank)), older);
+    }
+
+    void everyBuildCarriesItsVersion()
+    {
+        const TemporaryBank old(OldBank());
+        const TemporaryBank same(OldBank());
+        const TemporaryBank changed(NewBank());
+        QVERIFY(FileBankVersion(old.Path()).has_value());
+        QCOMPARE(FileBankVersion(same.Path()), FileBankVersion(old.Path()));
+        QVERIFY(FileBankVersion(changed.Path()) != FileBankVersion(old.Path()));
+    }
+
+    void keepsTheMarksOfEveryQuestionThatStays()
+    {
+        const TemporaryBank copy(OldBank());
+        const TemporaryBank bank(NewBank());
+        MarkMisses(copy);
+
+        const auto changes = UpgradeQuestionCopy(copy.Path(), bank.Path());
+        QVERIFY(changes.has_value());
+        QCOMPARE(changes->added, 1);
+        QCOMPARE(changes->changed, 1);
+        QCOMPARE(changes->removed, 1);
+
+        const QStringList expected{"1 Prompt 1 1/0/1", "2 A better prompt 1/0/1", "4 Prompt 4 1/1/1", "5 Prompt 5 0/1/0"};
+        QCOMPARE(Rows(copy.Path()), expected);
+        QCOMPARE(FileBankVersion(copy.Path()), FileBankVersion(bank.Path()));
+        // Brought up to date once: the next start changes nothing.
+        QVERIFY(!UpgradeQuestionCopy(copy.Path(), bank.Path()).has_value());
+        QCOMPARE(Rows(copy.Path()), expected);
+    }
+
+    void failureLeavesTheCopyAsItWas_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("copy cannot be written") << "read-only";
+        QTest::newRow("fails after the first changes") << "part-way";
+        QTest::newRow("bank is not a database") << "bad bank";
+    }
+
+    void failureLeavesTheCopyAsItWas()
+    {
+        QFETCH(QString, failure);
+        const TemporaryBank copy(OldBank());
+        const TemporaryBank bank(NewBank());
+        MarkMisses(copy);
+        if (failure == "part-way") // the removal and the rewording run, then adding fails
+            copy.Execute("CREATE TRIGGER full BEFORE INSERT ON lm40data BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        if (failure == "bad bank")
+            QFile::resize(QString::fromStdString(bank.Path().string()), 100);
+        const QStringList rows = Rows(copy.Path());
+        const auto version = FileBankVersion(copy.Path());
+        if (failure == "read-only")
+            ::chmod(copy.Path().c_str(), 0444);
+        const QByteArray before = FileContent(copy.Path());
+
+        try {
+            UpgradeQuestionCopy(copy.Path(), bank.Path());
+            QFAIL("the upgrade reported success");
+        } catch (const StoreError& error) {
+            QVERIFY2(QString(error.what()).contains("could not be brought up to date"), error.what());
+        }
+        QCOMPARE(FileContent(copy.Path()), before);
+        QCOMPARE(Rows(copy.Path()), rows);
+        QCOMPARE(FileBankVersion(copy.Path()), version);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBankUpgrade)
+#include "tst_bankupgrade.moc"
