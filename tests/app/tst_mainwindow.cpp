@@ -182,16 +182,49 @@ private slots:
         QVERIFY(AppFixture::Window("FrmNTUnits") != nullptr);
     }
 
+    // Every exit entry ends the program at once and closes every window:
+    // selection, word list, information and quiz windows alike.
+    void exitClosesEverything_data()
+    {
+        QTest::addColumn<QString>("quizType"); // empty: no quiz runs
+        QTest::addColumn<QString>("exitWindow");
+        QTest::addColumn<QString>("exitEntry");
+        QTest::newRow("main window") << "" << "FrmMain" << "MnuExit";
+        QTest::newRow("flashcard") << "Flashcard" << "FrmFlashcard" << "MnuExitQuizFlashcard";
+        QTest::newRow("true/false") << "TF" << "FrmTF" << "MnuExitLumenary";
+        QTest::newRow("short answer") << "SA" << "FrmSA" << "MnuExit";
+        QTest::newRow("multiple choice") << "MC" << "FrmMC" << "Exit";
+        QTest::newRow("Greek tense") << "tense" << "FrmMCGrk" << "Exit";
+    }
+
     void exitClosesEverything()
     {
+        QFETCH(QString, quizType);
+        QFETCH(QString, exitWindow);
+        QFETCH(QString, exitEntry);
         AppFixture fixture(SmallBank());
         QVERIFY(fixture.Start());
         fixture.Choose("MnuNTCCUnits");
-        fixture.Choose("MnuSysTheo");
-        fixture.Choose("MnuExit");
+        fixture.Choose("mnuGreekPP");
+        AppFixture::Click("FrmGreekPPEV", "CmdShowGrk");
+        fixture.Choose("MnuBookMoses");
+        const QStringList open{"FrmNTUnits", "FrmGreekPPEV", "FrmGrkEPP", "FrmBookMoses"};
+        for (const QString& window : open)
+            QVERIFY2(AppFixture::Window(window), qPrintable(window));
+        fixture.app.State().QuizFilter = "Module = 'Kings'";
+        if (quizType == "tense") {
+            fixture.app.MainWindow().QuizSelected();
+            fixture.app.MainWindow().StartGreekTenseQuiz();
+        } else if (!quizType.isEmpty()) {
+            fixture.app.MainWindow().QuizType = quizType;
+            fixture.app.MainWindow().BeginQuiz();
+        }
+        auto* exit = AppFixture::Window(exitWindow)->findChild<QAction*>(exitEntry);
+        QVERIFY(exit);
+        exit->trigger();
         QCOMPARE(fixture.programEnds, 1);
-        for (const char* window : {"FrmMain", "FrmNTUnits", "FrmSysTheo"})
-            QVERIFY2(!AppFixture::Window(window), window);
+        for (const QString& window : open + QStringList{"FrmMain", exitWindow})
+            QVERIFY2(!AppFixture::Window(window), qPrintable(window));
     }
 
     void closeBoxEndsWhenNothingIsLeft()
@@ -240,19 +273,27 @@ private slots:
         QVERIFY(!AppFixture::Window(window));
     }
 
+    // BeginQuiz starts the engine its code names, letter case counting; any
+    // other code, an empty pool or a filter that does not parse leaves the
+    // main window on screen.
     void launchOutcomes_data()
     {
         QTest::addColumn<QString>("quizType");
         QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("quizWindow");
-        QTest::newRow("flashcard") << "Flashcard" << "Module = 'Kings'" << "" << true;
-        QTest::newRow("empty pool") << "Flashcard" << "Module = 'Popes'"
-                                    << "No words match your criteria.  Please try again." << false;
-        QTest::newRow("type matches nothing") << "flashcard" << "Module = 'Kings'" << "" << false;
+        QTest::addColumn<QString>("message"); // "title|start of text"
+        QTest::addColumn<QString>("quizWindow");
+        QTest::newRow("Flashcard") << "Flashcard" << "Module = 'Kings'" << "" << "FrmFlashcard";
+        QTest::newRow("MC") << "MC" << "Module = 'Kings'" << "" << "FrmMC";
+        QTest::newRow("SA") << "SA" << "Module = 'Kings'" << "" << "FrmSA";
+        QTest::newRow("TF") << "TF" << "Module = 'Kings'" << "" << "FrmTF";
+        QTest::newRow("code in another case") << "mc" << "Module = 'Kings'" << "" << "";
+        QTest::newRow("unknown code") << "Essay" << "Module = 'Kings'" << "" << "";
+        QTest::newRow("empty pool")
+            << "Flashcard" << "Module = 'Popes'"
+            << "No Matching Words Found|No words match your criteria.  Please try again." << "";
         QTest::newRow("filter does not parse")
             << "Flashcard" << "Module = 'Kings"
-            << "Quiz Cannot Start|The quiz filter \"Module = 'Kings\" cannot be read: " << false;
+            << "Quiz Cannot Start|The quiz filter \"Module = 'Kings\" cannot be read: " << "";
     }
 
     void launchOutcomes()
@@ -260,20 +301,20 @@ private slots:
         QFETCH(QString, quizType);
         QFETCH(QString, filter);
         QFETCH(QString, message);
-        QFETCH(bool, quizWindow);
+        QFETCH(QString, quizWindow);
         AppFixture fixture(SmallBank());
         QVERIFY(fixture.Start());
         fixture.app.State().QuizFilter = filter.toStdString();
         fixture.app.MainWindow().QuizType = quizType;
         fixture.app.MainWindow().BeginQuiz();
-        QCOMPARE(AppFixture::Window("FrmFlashcard") != nullptr, quizWindow);
-        QCOMPARE(fixture.app.MainWindow().isVisible(), !quizWindow);
+        for (const char* window : {"FrmFlashcard", "FrmMC", "FrmSA", "FrmTF"})
+            QCOMPARE(AppFixture::Window(window) != nullptr, quizWindow == window);
+        QCOMPARE(fixture.app.MainWindow().isVisible(), quizWindow.isEmpty());
         QCOMPARE(fixture.prompter.messages.size(), std::size_t(message.isEmpty() ? 0 : 1));
         if (!message.isEmpty()) {
             const auto& shown = fixture.prompter.messages[0];
-            const QString title = message.contains('|') ? message.section('|', 0, 0) : QString("No Matching Words Found");
-            QCOMPARE(QString::fromStdString(shown.title), title);
-            QVERIFY2(QString::fromStdString(shown.text).startsWith(message.section('|', -1)), shown.text.c_str());
+            QCOMPARE(QString::fromStdString(shown.title), message.section('|', 0, 0));
+            QVERIFY2(QString::fromStdString(shown.text).startsWith(message.section('|', 1)), shown.text.c_str());
         }
     }
 
