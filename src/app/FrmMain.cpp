@@ -1,25 +1,17 @@
 #include "FrmMain.h"
 
 #include "FrmFlashcard.h"
-#include "FrmGreek.h"
-#include "FrmHebrew.h"
-#include "FrmNTBooks.h"
 #include "FrmMC.h"
 #include "FrmMCGrk.h"
-#include "FrmNTUnits.h"
 #include "FrmSA.h"
 #include "FrmSplash.h"
-#include "FrmSysTheo.h"
-#include "GreekWordList.h"
-#include "InformationWindows.h"
 #include "FrmTF.h"
+#include "InformationWindows.h"
 #include "ModCommonPreQuiz.h"
-#include "ModuleOptionWindows.h"
-#include "OldTestamentBookWindows.h"
 #include "PictureWidget.h"
-#include "PrincipalPartsWindow.h"
 #include "ProgressPanel.h"
 #include "Prompter.h"
+#include "SelectionWindows.h"
 #include "Session.h"
 #include "StoreError.h"
 #include "Version.h"
@@ -112,31 +104,12 @@ void FrmMain::RegisterWindows()
     auto& windows = services_.windows;
     windows.Register<FrmSplash>([this] { return std::make_unique<FrmSplash>(context_); });
     windows.Register<FrmFlashcard>([this] { return std::make_unique<FrmFlashcard>(flashcard_, context_); });
-    windows.Register<FrmMC>([this] { return std::make_unique<FrmMC>(multipleChoice_, context_); });
-    windows.Register<FrmMCGrk>([this] { return std::make_unique<FrmMCGrk>(greekTense_, context_); });
-    windows.Register<FrmNTUnits>([this] { return std::make_unique<FrmNTUnits>(context_); });
-    windows.Register<FrmSysTheo>([this] { return std::make_unique<FrmSysTheo>(context_); });
-    windows.Register<FrmGreek>([this] { return std::make_unique<FrmGreek>(context_); });
-    windows.Register<FrmHebrew>([this] { return std::make_unique<FrmHebrew>(context_); });
-    windows.Register<FrmGreekPPET>([this] { return std::make_unique<FrmGreekPPET>(context_); });
-    windows.Register<FrmGreekPPIT>([this] { return std::make_unique<FrmGreekPPIT>(context_); });
-    windows.Register<FrmGreekPPEV>([this] { return std::make_unique<FrmGreekPPEV>(context_); });
-    windows.Register<FrmGreekPPIV>([this] { return std::make_unique<FrmGreekPPIV>(context_); });
-    windows.Register<FrmGrkEPP>([this] { return std::make_unique<FrmGrkEPP>(services_.windows); });
-    windows.Register<FrmGrkIPP>([this] { return std::make_unique<FrmGrkIPP>(services_.windows); });
-    windows.Register<FrmNTBooks>([this] { return std::make_unique<FrmNTBooks>(context_); });
-    windows.Register<FrmOTDetailed>([this] { return std::make_unique<FrmOTDetailed>(context_); });
-    windows.Register<FrmOTSimplified>([this] { return std::make_unique<FrmOTSimplified>(context_); });
-    windows.Register<FrmNTHistory>([this] { return std::make_unique<FrmNTHistory>(context_); });
-    windows.Register<FrmKings>([this] { return std::make_unique<FrmKings>(context_); });
-    windows.Register<FrmChurchMusic>([this] { return std::make_unique<FrmChurchMusic>(context_); });
-    windows.Register<FrmTheology>([this] { return std::make_unique<FrmTheology>(context_); });
-    windows.Register<FrmChurchHistory>([this] { return std::make_unique<FrmChurchHistory>(context_); });
-    windows.Register<FrmNTI>([this] { return std::make_unique<FrmNTI>(context_); });
-    windows.Register<FrmOTI>([this] { return std::make_unique<FrmOTI>(context_); });
-    RegisterInformationWindows(windows, services_.databaseFile);
     windows.Register<FrmTF>([this] { return std::make_unique<FrmTF>(trueFalse_, context_); });
     windows.Register<FrmSA>([this] { return std::make_unique<FrmSA>(shortAnswer_, context_); });
+    windows.Register<FrmMC>([this] { return std::make_unique<FrmMC>(multipleChoice_, context_); });
+    windows.Register<FrmMCGrk>([this] { return std::make_unique<FrmMCGrk>(greekTense_, context_); });
+    RegisterSelectionWindows(windows, context_);
+    RegisterInformationWindows(windows, services_.databaseFile);
 }
 
 void FrmMain::BuildMenus()
