@@ -38,6 +38,12 @@ long long TemporaryBank::Number(const std::string& sql) const
     return database.execAndGet(sql).getInt64();
 }
 
+std::string TemporaryBank::Text(const std::string& sql) const
+{
+    SQLite::Database database(path_.string(), SQLite::OPEN_READONLY);
+    return database.execAndGet(sql).getString();
+}
+
 void RecordingPrompter::Information(const std::string& text, const std::string& title)
 {
     messages.push_back({text, title, false});

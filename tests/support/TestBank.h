@@ -33,6 +33,8 @@ public:
     void Execute(const std::string& sql) const;
     // One whole-number value read through a connection of its own.
     long long Number(const std::string& sql) const;
+    // One text value read through a connection of its own.
+    std::string Text(const std::string& sql) const;
 
 private:
     QTemporaryDir folder_;
