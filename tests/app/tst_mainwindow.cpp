@@ -78,14 +78,36 @@ private slots:
         AppFixture::Snapshot(&fixture.app.MainWindow(), "main-window");
     }
 
+    void badDatabaseEndsBeforeAnyWindow_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no question table") << "DROP TABLE lm40data" << "has no table \"lm40data\"";
+        QTest::newRow("a field missing") << "ALTER TABLE lm40data DROP COLUMN Chosen" << "lacks the field(s) Chosen";
+        QTest::newRow("truncated") << "truncated" << "is damaged";
+        QTest::newRow("garbage pages") << "garbage pages" << "is damaged";
+    }
+
     void badDatabaseEndsBeforeAnyWindow()
     {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
         AppFixture fixture(SmallBank());
-        fixture.bank.Execute("DROP TABLE lm40data");
+        if (fault == "truncated" || fault == "garbage pages") {
+            std::filesystem::remove(fixture.bank.Path());
+            test::WriteLargeBank(fixture.bank.Path());
+            test::DamageFile(fixture.bank.Path(),
+                             fault == "truncated" ? test::Damage::Truncated : test::Damage::GarbagePages);
+        } else {
+            fixture.bank.Execute(fault.toStdString());
+        }
         QVERIFY(!fixture.Start());
         QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(fixture.prompter.messages[0].text).contains("has no table \"lm40data\""));
-        QVERIFY(!AppFixture::Window("FrmMain"));
+        const QString shown = QString::fromStdString(fixture.prompter.messages[0].text);
+        QVERIFY2(shown.contains(message), qPrintable(shown));
+        QVERIFY2(shown.contains(QString::fromStdString(fixture.bank.Path().string())), qPrintable(shown));
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " is left on screen"));
     }
 
     void menuBarAsDesigned()

@@ -41,6 +41,15 @@ private:
     std::filesystem::path path_;
 };
 
+// A question table over many pages (2000 questions, 4 KiB pages), in the
+// rollback journal a copied or freshly built file has.
+void WriteLargeBank(const std::filesystem::path& file);
+
+// How a copied file comes out damaged: cut off half way, or with pages
+// overwritten by garbage.
+enum class Damage { Truncated, GarbagePages };
+void DamageFile(const std::filesystem::path& file, Damage damage);
+
 struct Message {
     std::string text;
     std::string title;
