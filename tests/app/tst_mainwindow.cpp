@@ -5,6 +5,7 @@
 #include "DatabaseLocation.h"
 #include "FontResolver.h"
 #include "FrmSplash.h"
+#include "FullDisk.h"
 #include "PictureWidget.h"
 #include "Session.h"
 #include "WindowRegistry.h"
@@ -302,6 +303,28 @@ private slots:
             QCOMPARE(QString::fromStdString(shown.title), title);
             QVERIFY2(QString::fromStdString(shown.text).startsWith(message.section('|', -1)), shown.text.c_str());
         }
+    }
+
+    // A pool whose marks cannot be written on a full disk does not start; the
+    // user is back at the main window, told why, and the file is as it was.
+    void poolOnAFullDiskBringsTheMainWindowBack()
+    {
+        test::FullDisk disk;
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        fixture.app.State().QuizFilter = "Module = 'Kings'";
+        fixture.app.MainWindow().QuizType = "Flashcard";
+        disk.SetFull(true);
+        fixture.app.MainWindow().BeginQuiz();
+        disk.SetFull(false);
+        QVERIFY(!AppFixture::Window("FrmFlashcard"));
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
+        QCOMPARE(fixture.prompter.messages[0].title, std::string("Quiz Cannot Start"));
+        QVERIFY2(QString::fromStdString(fixture.prompter.messages[0].text).contains("the disk is full"),
+                 fixture.prompter.messages[0].text.c_str());
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Chosen = 1"), 0);
+        QCOMPARE(fixture.bank.Text("PRAGMA integrity_check"), std::string("ok"));
     }
 
     void splashDismissal_data()
