@@ -47,16 +47,20 @@ std::vector<BankQuestion> Bank(std::map<std::int64_t, std::string>& moduleOf)
     return questions;
 }
 
-FileMarks ReadMarks(const std::filesystem::path& file, QString& integrity)
+struct FileState {
+    QString integrity;
+    FileMarks marks;
+};
+
+FileState ReadFile(const std::filesystem::path& file)
 {
     SQLite::Database database(file.string(), SQLite::OPEN_READWRITE);
-    integrity = QString::fromStdString(database.execAndGet("PRAGMA integrity_check").getString());
-    FileMarks marks;
+    FileState state{QString::fromStdString(database.execAndGet("PRAGMA integrity_check").getString()), {}};
     SQLite::Statement rows(database, "SELECT ID, QuestionUsed, Correct, Chosen FROM lm40data");
     while (rows.executeStep())
-        marks[rows.getColumn(0).getInt64()] = {rows.getColumn(1).getInt64(), rows.getColumn(2).getInt64(),
-                                               rows.getColumn(3).getInt64()};
-    return marks;
+        state.marks[rows.getColumn(0).getInt64()] = {rows.getColumn(1).getInt64(), rows.getColumn(2).getInt64(),
+                                                     rows.getColumn(3).getInt64()};
+    return state;
 }
 
 // What the quiz program's writes do to the marks, as the program promises.
@@ -67,7 +71,7 @@ public:
     {
     }
 
-    const FileMarks& Marks() const { return marks_; }
+    const FileMarks& Current() const { return marks_; }
     void Reset(FileMarks marks) { marks_ = std::move(marks); }
 
     // Applies one write ("P K20 retry", "U 7", "M 7") to a copy of the marks.
@@ -104,7 +108,7 @@ bool OneMoreDrawn(const FileMarks& before, const FileMarks& file)
         const auto& now = file.at(id);
         if (now == marks)
             continue;
-        if (marks.used != 0 || now != ::Marks{1, marks.correct, marks.chosen})
+        if (marks.used != 0 || now != Marks{1, marks.correct, marks.chosen})
             return false;
         ++drawn;
     }
@@ -131,8 +135,7 @@ private slots:
     {
         std::map<std::int64_t, std::string> moduleOf;
         const test::TemporaryBank bank(Bank(moduleOf));
-        QString integrity;
-        Model model(ReadMarks(bank.Path(), integrity), moduleOf);
+        Model model(ReadFile(bank.Path()).marks, moduleOf);
         int markersChecked = 0;
         int poolsChecked = 0;
         int pendingWrites = 0;
@@ -175,15 +178,15 @@ private slots:
                 }
             }
 
-            const FileMarks file = ReadMarks(bank.Path(), integrity);
+            const auto [integrity, file] = ReadFile(bank.Path());
             QCOMPARE(integrity, QString("ok"));
-            bool matches = file == model.Marks();
+            bool matches = file == model.Current();
             if (!matches && pending) {
                 ++pendingWrites;
-                matches = *pending == "U" ? OneMoreDrawn(model.Marks(), file) : file == model.After(*pending);
+                matches = *pending == "U" ? OneMoreDrawn(model.Current(), file) : file == model.After(*pending);
             }
             QVERIFY2(matches, qPrintable(QString("after kill %1 (writing: %2): ").arg(kill).arg(pending.value_or("-"))
-                                         + Describe(model.Marks(), file)));
+                                         + Describe(model.Current(), file)));
             model.Reset(file);
         }
         qInfo("%d kills; %d markers and %d pool preparations reported committed, all found in the file; "
