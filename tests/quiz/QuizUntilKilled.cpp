@@ -117,7 +117,7 @@ int main(int argc, char* argv[])
             Say("B " + pool);
             try {
                 preQuiz.PrepareQuiz();
-            } catch (const StoreError& error) {
+            } catch (const StoreError&) {
                 if (!other.Holds())
                     throw;
             }
