@@ -18,6 +18,13 @@ struct Token {
     std::size_t offset = 0;
 };
 
+// SQLite refuses an expression nested deeper than about 35 parentheses or
+// longer than 1000 terms; the compiled condition nests one level for each
+// "and" or "or" group. Filters within these bounds always compile to SQL that
+// runs, and the filters of the selection windows are far within them.
+constexpr int MaxNesting = 12;
+constexpr int MaxComparisons = 500;
+
 bool IsWordStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
@@ -69,14 +76,19 @@ private:
     FilterNode ParsePrimary()
     {
         if (IsSymbol("(")) {
+            if (++nesting_ > MaxNesting)
+                Fail("parentheses are nested more than " + std::to_string(MaxNesting) + " deep");
             Advance();
             FilterNode inner = ParseOr();
             Expect(")");
+            --nesting_;
             return inner;
         }
         if (token_.kind != Token::Kind::Word || IsKeyword("and") || IsKeyword("or") || IsKeyword("not"))
             Fail(token_.kind == Token::Kind::End ? "a condition is missing at the end"
                                                  : "a field name is expected before \"" + token_.text + "\"");
+        if (++comparisons_ > MaxComparisons)
+            Fail("there are more than " + std::to_string(MaxComparisons) + " comparisons");
         FilterNode node;
         node.field = token_.text;
         Advance();
@@ -204,6 +216,8 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
     Token token_;
+    int nesting_ = 0;
+    int comparisons_ = 0;
 };
 
 } // namespace

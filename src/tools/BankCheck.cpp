@@ -7,6 +7,12 @@
 #include "QuestionDatabase.h"
 #include "RecordSet.h"
 
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <sqlite3.h>
+
 #include <QList>
 #include <QString>
 
@@ -14,6 +20,7 @@
 #include <cctype>
 #include <map>
 #include <set>
+#include <sstream>
 #include <span>
 #include <string_view>
 
@@ -310,9 +317,44 @@ private:
 
 } // namespace
 
+namespace {
+
+// SQLite's integrity check, one problem a line. A file too damaged to be
+// checked at all is one problem too; a file that is no database at all, or
+// none there, is left to the opening to describe.
+std::vector<std::string> DamageFound(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return {};
+    std::vector<std::string> damage;
+    const auto report = [&](const std::string& text) {
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);)
+            damage.push_back("the file is damaged: " + line);
+    };
+    try {
+        SQLite::Database database(file.string(), SQLite::OPEN_READONLY);
+        SQLite::Statement check(database, "PRAGMA integrity_check");
+        while (check.executeStep())
+            if (const std::string line = check.getColumn(0).getString(); line != "ok")
+                report(line);
+    } catch (const SQLite::Exception& failure) {
+        if (failure.getErrorCode() == SQLITE_CORRUPT)
+            report(failure.what());
+    }
+    return damage;
+}
+
+} // namespace
+
 std::vector<std::string> CheckQuestionDatabase(const std::filesystem::path& file,
                                                const std::vector<std::string>& windows)
 {
+    // The records of a damaged file cannot be trusted, so the damage is all
+    // there is to say about it.
+    if (auto damage = DamageFound(file); !damage.empty())
+        return damage;
     return Checker(file, windows).Run();
 }
 

@@ -4,6 +4,7 @@
 #include "AppFixture.h"
 #include "FontResolver.h"
 #include "FrmSplash.h"
+#include "FullDisk.h"
 #include "PictureWidget.h"
 #include "Session.h"
 #include "WindowRegistry.h"
@@ -76,14 +77,36 @@ private slots:
         AppFixture::Snapshot(&fixture.app.MainWindow(), "main-window");
     }
 
+    void badDatabaseEndsBeforeAnyWindow_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no question table") << "DROP TABLE lm40data" << "has no table \"lm40data\"";
+        QTest::newRow("a field missing") << "ALTER TABLE lm40data DROP COLUMN Chosen" << "lacks the field(s) Chosen";
+        QTest::newRow("truncated") << "truncated" << "is damaged";
+        QTest::newRow("garbage pages") << "garbage pages" << "is damaged";
+    }
+
     void badDatabaseEndsBeforeAnyWindow()
     {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
         AppFixture fixture(SmallBank());
-        fixture.bank.Execute("DROP TABLE lm40data");
+        if (fault == "truncated" || fault == "garbage pages") {
+            std::filesystem::remove(fixture.bank.Path());
+            test::WriteLargeBank(fixture.bank.Path());
+            test::DamageFile(fixture.bank.Path(),
+                             fault == "truncated" ? test::Damage::Truncated : test::Damage::GarbagePages);
+        } else {
+            fixture.bank.Execute(fault.toStdString());
+        }
         QVERIFY(!fixture.Start());
         QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(fixture.prompter.messages[0].text).contains("has no table \"lm40data\""));
-        QVERIFY(!AppFixture::Window("FrmMain"));
+        const QString shown = QString::fromStdString(fixture.prompter.messages[0].text);
+        QVERIFY2(shown.contains(message), qPrintable(shown));
+        QVERIFY2(shown.contains(QString::fromStdString(fixture.bank.Path().string())), qPrintable(shown));
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " is left on screen"));
     }
 
     void menuBarAsDesigned()
@@ -316,6 +339,28 @@ private slots:
             QCOMPARE(QString::fromStdString(shown.title), message.section('|', 0, 0));
             QVERIFY2(QString::fromStdString(shown.text).startsWith(message.section('|', 1)), shown.text.c_str());
         }
+    }
+
+    // A pool whose marks cannot be written on a full disk does not start; the
+    // user is back at the main window, told why, and the file is as it was.
+    void poolOnAFullDiskBringsTheMainWindowBack()
+    {
+        test::FullDisk disk;
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        fixture.app.State().QuizFilter = "Module = 'Kings'";
+        fixture.app.MainWindow().QuizType = "Flashcard";
+        disk.SetFull(true);
+        fixture.app.MainWindow().BeginQuiz();
+        disk.SetFull(false);
+        QVERIFY(!AppFixture::Window("FrmFlashcard"));
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
+        QCOMPARE(fixture.prompter.messages[0].title, std::string("Quiz Cannot Start"));
+        QVERIFY2(QString::fromStdString(fixture.prompter.messages[0].text).contains("the disk is full"),
+                 fixture.prompter.messages[0].text.c_str());
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Chosen = 1"), 0);
+        QCOMPARE(fixture.bank.Text("PRAGMA integrity_check"), std::string("ok"));
     }
 
     void splashDismissal_data()

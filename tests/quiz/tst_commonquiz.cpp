@@ -7,6 +7,7 @@
 #include "ProgressText.h"
 #include "Session.h"
 #include "StoreError.h"
+#include "FullDisk.h"
 #include "TestBank.h"
 
 #include <SQLiteCpp/Database.h>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <optional>
 #include <random>
 #include <set>
 #include <sys/stat.h>
@@ -24,6 +26,28 @@ using lumenary::test::Question;
 namespace {
 
 using test::SeededRandom;
+
+// Keeps the question file from being written while it lives: another
+// program's connection holding the write lock, or a full disk.
+class WriteFault {
+public:
+    WriteFault(const QString& fault, const std::filesystem::path& file, test::FullDisk& disk) : disk_(disk)
+    {
+        if (fault == "locked") {
+            otherProgram_.emplace(file.string(), SQLite::OPEN_READWRITE);
+            otherProgram_->exec("BEGIN EXCLUSIVE");
+        } else {
+            disk_.SetFull(true);
+        }
+    }
+    ~WriteFault() { disk_.SetFull(false); }
+    WriteFault(const WriteFault&) = delete;
+    WriteFault& operator=(const WriteFault&) = delete;
+
+private:
+    test::FullDisk& disk_;
+    std::optional<SQLite::Database> otherProgram_;
+};
 
 std::vector<BankQuestion> Kings(int count)
 {
@@ -162,49 +186,77 @@ private slots:
         QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
     }
 
-    // Another program holding the write lock: the quiz waits a bounded time,
-    // says once what is wrong and goes on; nothing of it is written meanwhile.
-    void missWhileAnotherProgramHoldsTheFile()
+    // A file that cannot be written, because another program holds the write
+    // lock or the disk is full: the quiz says once what is wrong and goes on,
+    // nothing of it is written meanwhile, and the file stays sound.
+    void missWhenTheFileCannotBeWritten_data()
     {
-        SeededRandom random;
-        Quiz quiz(6, random);
-        SQLite::Database otherProgram(quiz.bank.Path().string(), SQLite::OPEN_READWRITE);
-        otherProgram.exec("BEGIN EXCLUSIVE");
-        for (int question = 0; question < 3; ++question) {
-            quiz.session.CurrentQuestionID = quiz.DrawId();
-            quiz.common.RecordMissedQuestion();
-        }
-        QCOMPARE(quiz.session.QuestionsAsked, 3);
-        QCOMPARE(quiz.prompter.messages.size(), std::size_t{1});
-        QCOMPARE(quiz.prompter.messages[0].title, std::string("Results Not Saved"));
-        QVERIFY2(quiz.prompter.messages[0].text.find("in use by another program") != std::string::npos,
-                 quiz.prompter.messages[0].text.c_str());
-        otherProgram.exec("ROLLBACK");
-        quiz.session.CurrentQuestionID = quiz.DrawId(); // writes again once the file is free
-        quiz.common.RecordMissedQuestion();
-        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("another program holds the file") << "locked" << "in use by another program";
+        QTest::newRow("disk full") << "full" << "the disk is full";
     }
 
-    void poolPreparationWhileAnotherProgramHoldsTheFile()
+    void missWhenTheFileCannotBeWritten()
     {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
         SeededRandom random;
+        test::FullDisk disk;
         Quiz quiz(6, random);
         quiz.session.CurrentQuestionID = quiz.DrawId();
         quiz.common.RecordMissedQuestion();
-        SQLite::Database otherProgram(quiz.bank.Path().string(), SQLite::OPEN_READWRITE);
-        otherProgram.exec("BEGIN EXCLUSIVE");
-        quiz.session.QuizFilter = "Module = 'Kings'and Correct=0";
-        try {
-            quiz.preQuiz.PrepareQuiz();
-            QFAIL("the pool was prepared without its marks");
-        } catch (const StoreError& error) {
-            QVERIFY2(std::string(error.what()).find("in use by another program") != std::string::npos, error.what());
+        {
+            WriteFault blocked(fault, quiz.bank.Path(), disk);
+            for (int question = 0; question < 3; ++question) {
+                quiz.session.CurrentQuestionID = quiz.DrawId();
+                quiz.common.RecordMissedQuestion();
+            }
+        }
+        QCOMPARE(quiz.session.QuestionsAsked, 4);
+        QCOMPARE(quiz.prompter.messages.size(), std::size_t{1});
+        QCOMPARE(quiz.prompter.messages[0].title, std::string("Results Not Saved"));
+        QVERIFY2(QString::fromStdString(quiz.prompter.messages[0].text).contains(reason),
+                 quiz.prompter.messages[0].text.c_str());
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE QuestionUsed = 1"), 1);
+        quiz.session.CurrentQuestionID = quiz.DrawId(); // writes again once the file is free
+        quiz.common.RecordMissedQuestion();
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 2);
+        QCOMPARE(quiz.bank.Text("PRAGMA integrity_check"), std::string("ok"));
+    }
+
+    void poolPreparationWhenTheFileCannotBeWritten_data() { missWhenTheFileCannotBeWritten_data(); }
+
+    void poolPreparationWhenTheFileCannotBeWritten()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
+        SeededRandom random;
+        test::FullDisk disk;
+        Quiz quiz(6, random);
+        quiz.session.CurrentQuestionID = quiz.DrawId();
+        quiz.common.RecordMissedQuestion();
+        {
+            WriteFault blocked(fault, quiz.bank.Path(), disk);
+            quiz.session.QuizFilter = "Module = 'Kings'and Correct=0";
+            try {
+                quiz.preQuiz.PrepareQuiz();
+                QFAIL("the pool was prepared without its marks");
+            } catch (const StoreError& error) {
+                QVERIFY2(QString(error.what()).contains(reason), error.what());
+                QVERIFY2(QString(error.what()).endsWith("Nothing was changed."), error.what());
+            }
         }
         QVERIFY(!quiz.session.PoolReady);
-        otherProgram.exec("ROLLBACK");
         // The marks of the quiz before are as they were.
         QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
         QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE QuestionUsed = 1"), 1);
+        QCOMPARE(quiz.bank.Text("PRAGMA integrity_check"), std::string("ok"));
+        quiz.preQuiz.PrepareQuiz(); // and the same pool is prepared once the file is free
+        QVERIFY(quiz.session.PoolReady);
+        QCOMPARE(quiz.session.QuestionCount, 1);
+        QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE QuestionUsed = 1"), 0);
     }
 
     void countsCorrectAnswers()

@@ -19,21 +19,6 @@ using lumenary::test::Question;
 
 namespace {
 
-constexpr std::size_t PageSize = 4096;
-
-// A question table over many pages, in the rollback journal a copied or
-// freshly built file has.
-void WriteLargeBank(const std::filesystem::path& file)
-{
-    SQLite::Database database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    database.exec("PRAGMA page_size = " + std::to_string(PageSize));
-    database.exec("CREATE TABLE lm40data (ID INTEGER PRIMARY KEY, Module, Category, Book, Chapter, Theme, English,"
-                  " French, Hebrew, QuestionUsed, Correct, Chosen)");
-    database.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
-                  "INSERT INTO lm40data SELECT i, 'Kings', 1, NULL, NULL, NULL, printf('Question number %d', i), "
-                  "NULL, printf('Answer number %d', i), 0, 1, 0 FROM n");
-}
-
 } // namespace
 
 class TestDatabase : public QObject {
@@ -72,12 +57,11 @@ private slots:
                       " QuestionUsed, Correct)");
         std::optional<SQLite::Database> otherProgram;
         if (setup == "truncated" || setup == "garbage pages" || setup == "locked") {
-            WriteLargeBank(file);
+            test::WriteLargeBank(file);
             if (setup == "truncated")
-                std::filesystem::resize_file(file, std::filesystem::file_size(file) / 2);
+                test::DamageFile(file, test::Damage::Truncated);
             if (setup == "garbage pages")
-                std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).seekp(PageSize * 3)
-                    << std::string(PageSize * 2, '\x5a');
+                test::DamageFile(file, test::Damage::GarbagePages);
             if (setup == "locked") {
                 otherProgram.emplace(file.string(), SQLite::OPEN_READWRITE);
                 otherProgram->exec("BEGIN EXCLUSIVE");

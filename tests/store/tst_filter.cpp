@@ -68,6 +68,9 @@ private slots:
         QTest::newRow("doubled quote in text") << "Module = 'O''Brien'" << Ids{};
         QTest::newRow("matches nothing") << "Module = 'Nothing'" << Ids{};
         QTest::newRow("by id") << "ID = 5" << Ids{5};
+        QTest::newRow("nested to the limit")
+            << QString("(ID = 9 or ID = 1 and ").repeated(12) + "ID = 1" + QString(")").repeated(12) << Ids{1, 9};
+        QTest::newRow("as long as allowed") << QString("ID = 4 or ").repeated(499) + "ID = 5" << Ids{4, 5};
     }
 
     void evaluates()
@@ -90,6 +93,8 @@ private slots:
         QTest::newRow("not without in") << "Theme Not ('qal')";
         QTest::newRow("empty") << "";
         QTest::newRow("number too large") << "ID = 99999999999999999999";
+        QTest::newRow("nested deeper than SQL runs") << QString("(ID = 1 or ").repeated(20) + "ID = 2" + QString(")").repeated(20);
+        QTest::newRow("longer than SQL runs") << QString("ID = 1 or ").repeated(1200) + "ID = 2";
     }
 
     void refuses()

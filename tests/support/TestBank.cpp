@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <fstream>
+
 namespace lumenary::test {
 
 BankQuestion Question(std::int64_t id, const std::string& module, std::optional<std::int64_t> category,
@@ -50,6 +52,36 @@ std::optional<std::string> FileBankVersion(const std::filesystem::path& file)
 {
     SQLite::Database database(file.string(), SQLite::OPEN_READONLY);
     return ReadBankVersion(database);
+}
+
+std::string TemporaryBank::Text(const std::string& sql) const
+{
+    SQLite::Database database(path_.string(), SQLite::OPEN_READONLY);
+    return database.execAndGet(sql).getString();
+}
+
+namespace {
+constexpr std::size_t PageSize = 4096;
+}
+
+void WriteLargeBank(const std::filesystem::path& file)
+{
+    SQLite::Database database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    database.exec("PRAGMA page_size = " + std::to_string(PageSize));
+    database.exec("CREATE TABLE lm40data (ID INTEGER PRIMARY KEY, Module, Category, Book, Chapter, Theme, English,"
+                  " French, Hebrew, QuestionUsed, Correct, Chosen)");
+    database.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+                  "INSERT INTO lm40data SELECT i, 'Kings', 1, NULL, NULL, 'na', printf('Question number %d', i), "
+                  "NULL, printf('Answer number %d', i), 0, 1, 0 FROM n");
+}
+
+void DamageFile(const std::filesystem::path& file, Damage damage)
+{
+    if (damage == Damage::Truncated)
+        std::filesystem::resize_file(file, std::filesystem::file_size(file) / 2);
+    else
+        std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).seekp(PageSize * 3)
+            << std::string(PageSize * 2, '\x5a');
 }
 
 void RecordingPrompter::Information(const std::string& text, const std::string& title)

@@ -35,6 +35,8 @@ public:
     void Execute(const std::string& sql) const;
     // One whole-number value read through a connection of its own.
     long long Number(const std::string& sql) const;
+    // One text value read through a connection of its own.
+    std::string Text(const std::string& sql) const;
 
 private:
     QTemporaryDir folder_;
@@ -46,6 +48,15 @@ QByteArray FileContent(const std::filesystem::path& file);
 
 // The bank version a database file carries.
 std::optional<std::string> FileBankVersion(const std::filesystem::path& file);
+
+// A question table over many pages (2000 questions, 4 KiB pages), in the
+// rollback journal a copied or freshly built file has.
+void WriteLargeBank(const std::filesystem::path& file);
+
+// How a copied file comes out damaged: cut off half way, or with pages
+// overwritten by garbage.
+enum class Damage { Truncated, GarbagePages };
+void DamageFile(const std::filesystem::path& file, Damage damage);
 
 struct Message {
     std::string text;

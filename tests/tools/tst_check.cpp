@@ -14,6 +14,7 @@ using lumenary::test::Question;
 namespace {
 
 struct Run {
+    bool crashed = true;
     int exitCode = -1;
     QStringList lines;
     QString err;
@@ -24,7 +25,7 @@ Run RunCheck(const QString& database, const QStringList& windows)
     QProcess process;
     process.start(QStringLiteral(LUMENARY_DB), QStringList{"check", database} + windows);
     process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+    return {process.exitStatus() != QProcess::NormalExit, process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
             QString::fromUtf8(process.readAllStandardError())};
 }
 
@@ -194,6 +195,31 @@ private slots:
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(run.err.count('\n'), 1);
         QCOMPARE(run.lines, QStringList{});
+    }
+
+    // A copied file that came out damaged: the integrity check's findings and
+    // nothing else, exit 1, never a crash.
+    void reportsDamage_data()
+    {
+        QTest::addColumn<test::Damage>("damage");
+        QTest::newRow("truncated") << test::Damage::Truncated;
+        QTest::newRow("garbage pages") << test::Damage::GarbagePages;
+    }
+
+    void reportsDamage()
+    {
+        QFETCH(test::Damage, damage);
+        QTemporaryDir folder;
+        const std::filesystem::path file = folder.filePath("lm50data.db").toStdString();
+        test::WriteLargeBank(file);
+        test::DamageFile(file, damage);
+        const auto run = RunCheck(QString::fromStdString(file.string()), KingsOnly);
+        QVERIFY(!run.crashed);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QString());
+        QVERIFY(!run.lines.isEmpty());
+        for (const QString& line : run.lines)
+            QVERIFY2(line.startsWith("the file is damaged: "), qPrintable(line));
     }
 
     void refusesUnknownWindow()

@@ -1,5 +1,9 @@
 // lumenary-db as a user runs it: the real executable, real files, exit codes.
 
+#include "FullDisk.h"
+#include "QuestionBank.h"
+#include "TestBank.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -94,6 +98,23 @@ private slots:
         QVERIFY(previous.open(QIODevice::ReadOnly));
         QCOMPARE(previous.readAll(), QByteArray("previous build"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"out.db"});
+    }
+
+    // A build that cannot be written is a failure, never a success, and the
+    // bank it was to replace stays whole.
+    void buildOnAFullDiskKeepsTheOldBank()
+    {
+        lumenary::test::FullDisk disk;
+        const lumenary::test::TemporaryBank old({lumenary::test::Question(1, "Kings")});
+        disk.SetFull(true);
+        QVERIFY_THROWS_EXCEPTION(lumenary::BankError,
+                                 lumenary::WriteQuestionDatabase({lumenary::test::Question(2, "NTI")}, old.Path()));
+        disk.SetFull(false);
+        QCOMPARE(old.Number("SELECT ID FROM lm40data"), 1);
+        QCOMPARE(old.Text("PRAGMA integrity_check"), std::string("ok"));
+        auto partial = old.Path();
+        partial += ".partial";
+        QVERIFY(!std::filesystem::exists(partial));
     }
 
     void usageErrors_data()
