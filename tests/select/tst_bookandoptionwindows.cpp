@@ -435,22 +435,6 @@ private slots:
         Open(fixture, window);
         QCOMPARE(Ticked(window), before);
     }
-
-    // A window without an unload step starts its quiz even when the main
-    // window was closed meanwhile: the quiz replaces it; it is not the last
-    // window closing.
-    void quizStartsAfterTheMainWindowClosed()
-    {
-        AppFixture fixture(Bank());
-        QVERIFY(fixture.Start());
-        Open(fixture, "FrmOTSimplified");
-        fixture.app.MainWindow().close();
-        QTest::mouseClick(Item("FrmOTSimplified", 0), Qt::LeftButton);
-        AppFixture::Click("FrmOTSimplified", "OptQuiz(2)");
-        AppFixture::Click("FrmOTSimplified", "CmdOK");
-        QCOMPARE(fixture.programEnds, 0);
-        QVERIFY(AppFixture::Window("FrmFlashcard"));
-    }
 };
 
 LUMENARY_GUI_TEST_MAIN(TestBookAndOptionWindows)
