@@ -60,10 +60,8 @@ private:
 
     std::string Column(const std::string& field) const
     {
-        const auto sameName = [&](const std::string& column) {
-            return std::ranges::equal(column, field, [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-        };
-        const auto found = std::ranges::find_if(columns_, sameName);
+        const auto found =
+            std::ranges::find_if(columns_, [&](const std::string& column) { return SameName(column, field); });
         if (found == columns_.end())
             throw FilterError("The quiz filter \"" + filterText_ + "\" names the field \"" + field
                               + "\", which the question table does not have.");

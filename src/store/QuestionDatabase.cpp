@@ -21,11 +21,6 @@ std::string Quoted(const std::filesystem::path& file)
     return "\"" + file.string() + "\"";
 }
 
-bool SameName(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 void CheckReadableFile(const std::filesystem::path& file)
 {
     std::error_code error;
@@ -78,6 +73,12 @@ const std::vector<std::string>& QuestionFieldNames()
                                                 "Chapter", "Theme",   "English",  "French",
                                                 "Hebrew",  "QuestionUsed", "Correct", "Chosen"};
     return names;
+}
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b,
+                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 std::string QuoteIdentifier(std::string_view name)

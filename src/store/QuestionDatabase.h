@@ -84,6 +84,10 @@ std::string DescribeFailure(const SQLite::Exception& error);
 // override them.
 bool WritableFile(const std::filesystem::path& file);
 
+// Whether two names are the same but for ASCII letter case, as SQLite
+// compares table and field names.
+bool SameName(std::string_view a, std::string_view b);
+
 // Double-quotes an SQL identifier.
 std::string QuoteIdentifier(std::string_view name);
 

@@ -177,9 +177,7 @@ void RecordSet::CheckCurrent() const
 std::size_t RecordSet::ColumnIndex(std::string_view name) const
 {
     const auto& columns = rows_->columns;
-    const auto found = std::ranges::find_if(columns, [&](const std::string& column) {
-        return std::ranges::equal(column, name, [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-    });
+    const auto found = std::ranges::find_if(columns, [&](const std::string& column) { return SameName(column, name); });
     if (found == columns.end())
         throw StoreError("The table \"" + rows_->table + "\" has no field \"" + std::string(name) + "\".");
     return static_cast<std::size_t>(found - columns.begin());

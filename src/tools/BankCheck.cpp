@@ -61,12 +61,6 @@ constexpr ModuleRule ModuleRules[] = {
 };
 
 // Filters compare modules ignoring case, so the rules do too.
-bool SameName(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b,
-                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 const ModuleRule* RuleFor(std::string_view module)
 {
     const auto found =
