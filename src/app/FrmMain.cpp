@@ -236,6 +236,28 @@ void FrmMain::BuildMenus()
 
 void FrmMain::QuizSelected()
 {
+    EndRunningQuiz(nullptr);
+    PreparePool();
+}
+
+void FrmMain::EndRunningQuiz(const QuizEngine* reviewing)
+{
+    // One quiz runs at a time: a quiz begun over another ends that one as its
+    // "&End Quiz" would, its misses so far kept, so the new quiz starts in a
+    // window of its own design state and no answer reaches the wrong record.
+    const WindowRegistry::Handover toNextQuiz(services_.windows);
+    for (QuizEngine* engine : Engines())
+        if (engine != reviewing)
+            engine->CloseQuizWindow();
+}
+
+std::array<QuizEngine*, 5> FrmMain::Engines()
+{
+    return {&flashcard_, &trueFalse_, &shortAnswer_, &multipleChoice_, &greekTense_};
+}
+
+void FrmMain::PreparePool()
+{
     hide();
     try {
         services_.preQuiz.PrepareQuiz();
@@ -280,8 +302,9 @@ void FrmMain::StartGreekTenseQuiz()
 void FrmMain::ReviewMissedQuestions(QuizEngine& engine)
 {
     services_.session.QuizFilter += "and Correct=0";
+    EndRunningQuiz(&engine);
     engine.ClearProgressCaptions();
-    QuizSelected();
+    PreparePool();
     if (services_.session.PoolReady) {
         engine.RenewPoolCopy();
         engine.StartQuiz();

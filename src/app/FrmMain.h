@@ -9,6 +9,7 @@
 #include "QuizContext.h"
 #include "QuizHost.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
 
@@ -64,6 +65,10 @@ private:
     void BuildMenus();
     void RegisterWindows();
     void EndIfNothingIsOpen();
+    // Closes every quiz window but the one of the engine being reviewed.
+    void EndRunningQuiz(const QuizEngine* reviewing);
+    void PreparePool();
+    std::array<QuizEngine*, 5> Engines();
     // The five reviews differ only in their engine.
     void ReviewMissedQuestions(QuizEngine& engine);
 

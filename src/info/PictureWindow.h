@@ -18,9 +18,9 @@ struct PictureText {
     PicturePlace place = PicturePlace::Band;
 };
 
-// A window filled by one picture, with labels over it. The window keeps the
-// picture's proportions (it is as large as the picture, or the screen allows),
-// so the picture fills it undistorted.
+// A window filled by one picture, with labels over it and the window's title
+// written out below it. It opens as large as the picture (or as the screen
+// allows) and may be resized; the picture keeps its proportions.
 class PictureWindow : public InfoWindow {
     Q_OBJECT
 public:

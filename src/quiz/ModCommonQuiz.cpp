@@ -11,31 +11,51 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace lumenary {
 
-void ModCommonQuiz::DrawRandomQuestion()
+bool ModCommonQuiz::DrawRandomQuestion()
 {
     auto& undrawn = session_.UndrawnPositions;
-    if (undrawn.empty())
-        return;
-    const auto pick = RandomIndex(undrawn.size());
-    const std::size_t position = undrawn[pick];
-    undrawn[pick] = undrawn.back();
-    undrawn.pop_back();
-
     auto& pool = *session_.QuizRecordset;
-    pool.MoveFirst();
-    pool.Move(position);
-    try {
-        pool.Edit();
-        pool.SetField("QuestionUsed", std::int64_t{1});
-        pool.Update();
-    } catch (const SQLite::Exception& error) {
-        ReportMarkerWriteFailure(session_, prompter_, DescribeFailure(error));
+    while (!undrawn.empty()) {
+        const auto pick = RandomIndex(undrawn.size());
+        const std::size_t position = undrawn[pick];
+        undrawn[pick] = undrawn.back();
+        undrawn.pop_back();
+
+        pool.MoveFirst();
+        pool.Move(position);
+        try {
+            pool.Field("ID"); // a removed record shows here on a file that cannot be written
+            pool.Edit();
+            pool.SetField("QuestionUsed", std::int64_t{1});
+            pool.Update();
+        } catch (const RecordRemoved&) {
+            DropRemovedQuestion();
+            continue;
+        } catch (const SQLite::Exception& error) {
+            ReportMarkerWriteFailure(session_, prompter_, DescribeFailure(error));
+        }
+        ++session_.QuestionsAsked;
+        --session_.QuestionsRemaining;
+        return true;
     }
-    ++session_.QuestionsAsked;
+    return false;
+}
+
+void ModCommonQuiz::DropRemovedQuestion()
+{
+    --session_.QuestionCount;
     --session_.QuestionsRemaining;
+    ReportQuestionsRemoved();
+}
+
+void ModCommonQuiz::ReportQuestionsRemoved()
+{
+    if (!std::exchange(session_.QuestionsRemovedReported, true))
+        prompter_.Information(QuestionsRemovedText, QuestionsRemovedTitle);
 }
 
 std::size_t ModCommonQuiz::RandomIndex(std::size_t n)
@@ -69,16 +89,17 @@ void ModCommonQuiz::CountCorrectAnswer()
 void ModCommonQuiz::RecordMissedQuestion()
 {
     auto& pool = *session_.QuizRecordset;
+    // A question removed behind the program's back has no record to mark.
     if (!pool.FindFirst("ID = " + std::to_string(session_.CurrentQuestionID))) {
-        // Deleted or renumbered behind the program's back: the miss cannot be kept.
-        ReportMarkerWriteFailure(session_, prompter_,
-                                 "no question has the ID " + std::to_string(session_.CurrentQuestionID) + " any more");
+        ReportQuestionsRemoved();
         return;
     }
     try {
         pool.Edit();
         pool.SetField("Correct", std::int64_t{0});
         pool.Update();
+    } catch (const RecordRemoved&) {
+        ReportQuestionsRemoved();
     } catch (const SQLite::Exception& error) {
         ReportMarkerWriteFailure(session_, prompter_, DescribeFailure(error));
     }

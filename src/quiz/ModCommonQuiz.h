@@ -14,6 +14,10 @@ inline constexpr char LastQuestionText[] = "This was the last question.";
 inline constexpr char LastQuestionTitle[] = "Last Question";
 inline constexpr char RetryText[] = "Would you like to retry the questions you missed?";
 inline constexpr char RetryTitle[] = "Retry Missed Questions?";
+inline constexpr char QuestionsRemovedText[] =
+    "Some questions of this quiz were removed from the question database by another program. "
+    "The quiz goes on with the questions that remain.";
+inline constexpr char QuestionsRemovedTitle[] = "Questions Removed";
 
 // When the end of a pool offers to retry the missed questions.
 enum class RetryRule {
@@ -32,7 +36,9 @@ public:
 
     // Makes a question not drawn yet in this quiz current, each with equal
     // chance, and marks it used. Callers draw only while questions remain.
-    void DrawRandomQuestion();
+    // A question another program has removed meanwhile leaves the pool (the
+    // user is told once); false when none is left to draw.
+    bool DrawRandomQuestion();
     // After stirring the clock into the generator, a whole number from 0 to
     // n - 1, each with equal chance: floor(n * r) for a uniform r in [0, 1).
     std::size_t RandomIndex(std::size_t n);
@@ -51,6 +57,9 @@ public:
     bool FinishPool(const QString& correctCaption, const QString& askedCaption, RetryRule rule);
 
 private:
+    void DropRemovedQuestion();
+    void ReportQuestionsRemoved();
+
     Session& session_;
     Prompter& prompter_;
     RandomSource& random_;

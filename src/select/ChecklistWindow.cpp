@@ -98,6 +98,18 @@ std::string ChecklistWindow::BuildFilter()
     return catalogue::ChecklistFilter(list_, ticked, clearedThemes).value_or(std::string());
 }
 
+int ChecklistWindow::TabGroup(const QWidget* control) const
+{
+    const auto holds = [control](const auto& boxes) {
+        return std::ranges::any_of(boxes, [control](const auto& entry) { return entry.second == control; });
+    };
+    if (holds(boxes_))
+        return 0;
+    if (holds(themeBoxes_) || std::ranges::count(themeButtons_, control) != 0)
+        return 2;
+    return 1;
+}
+
 void ChecklistWindow::Arrange(QLayout* boxes, QVBoxLayout* side, const QString& selectAllName,
                               const QString& unselectAllName)
 {
@@ -106,9 +118,12 @@ void ChecklistWindow::Arrange(QLayout* boxes, QVBoxLayout* side, const QString& 
     middle->addSpacing(16);
     middle->addLayout(side);
 
+    auto* selectAll = MakeButton(selectAllName, QStringLiteral("&Select All"), [this] { SelectAll(); });
+    auto* unselectAll = MakeButton(unselectAllName, QStringLiteral("&Unselect All"), [this] { SetAllBoxes(false); });
+    SetListButtons(selectAll, unselectAll);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeButton(selectAllName, QStringLiteral("&Select All"), [this] { SelectAll(); }));
-    buttons->addWidget(MakeButton(unselectAllName, QStringLiteral("&Unselect All"), [this] { SetAllBoxes(false); }));
+    buttons->addWidget(selectAll);
+    buttons->addWidget(unselectAll);
     buttons->addWidget(&OkButton());
     buttons->addStretch();
 
@@ -129,7 +144,7 @@ QGridLayout* ChecklistWindow::BoxColumns(std::initializer_list<std::pair<int, in
     int column = 0;
     for (const auto& [first, last] : columns) {
         for (int index = first; index <= last; ++index)
-            grid->addWidget(Box(index), firstRow + index - first, column);
+            grid->addWidget(Box(index), firstRow + index - first, column, Qt::AlignTop);
         rows = std::max(rows, firstRow + last - first + 1);
         ++column;
     }

@@ -48,12 +48,18 @@ protected:
     // "&Unselect All" and "&OK" in a row along the bottom.
     void Arrange(QLayout* boxes, QVBoxLayout* side, const QString& selectAllName, const QString& unselectAllName);
 
+    // A theme box's button (all themes, clear themes): Tab visits it with the theme boxes.
+    void AddThemeButton(QPushButton* button) { themeButtons_.push_back(button); }
+    // The boxes, then the group buttons, then the theme boxes and their buttons.
+    int TabGroup(const QWidget* control) const override;
+
     bool AnySelected = false;
 
 private:
     const catalogue::ChecklistWindow& list_;
     std::map<int, QCheckBox*> boxes_;
     std::map<int, QCheckBox*> themeBoxes_; // ticked at opening
+    std::vector<QPushButton*> themeButtons_;
 };
 
 } // namespace lumenary

@@ -62,8 +62,12 @@ QLayout* LanguageWindow::ThemeRows(std::initializer_list<std::pair<int, int>> ro
         ++row;
     }
     // The two buttons stacked at the right of the rows.
-    grid->addWidget(MakeButton(buttons.allName, buttons.allCaption, [this] { SetAllThemes(true); }), 0, columns);
-    grid->addWidget(MakeButton(buttons.clearName, buttons.clearCaption, [this] { SetAllThemes(false); }), 1, columns);
+    auto* all = MakeButton(buttons.allName, buttons.allCaption, [this] { SetAllThemes(true); });
+    auto* clear = MakeButton(buttons.clearName, buttons.clearCaption, [this] { SetAllThemes(false); });
+    AddThemeButton(all);
+    AddThemeButton(clear);
+    grid->addWidget(all, 0, columns);
+    grid->addWidget(clear, 1, columns);
     grid->setColumnStretch(columns + 1, 1);
     return grid;
 }

@@ -14,7 +14,7 @@ std::vector<BookGroup> OldTestamentGroups(Bank bank)
     return {
         {QStringLiteral("CmdPentateuch"), QStringLiteral("&Pentateuch"), {{0, 4}}},
         {QStringLiteral("CmdHistory"), QStringLiteral("&History"), {{5, 16}}},
-        {QStringLiteral("CmdPoetry"), QStringLiteral("P&oetry"), {simplified ? BoxRun{17, 21} : BoxRun{20, 21}}},
+        {QStringLiteral("CmdPoetry"), QStringLiteral("Poe&try"), {simplified ? BoxRun{17, 21} : BoxRun{20, 21}}},
         // Lamentations (24) is left to a click of its own.
         {QStringLiteral("CmdMajorProphets"), QStringLiteral("&Major Prophets"), {{22, 23}, {25, 26}}},
         {QStringLiteral("CmdMinorProphets"), QStringLiteral("Mi&nor Prophets"), {{27, 29}, {31, 38}}, simplified},

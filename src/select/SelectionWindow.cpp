@@ -15,6 +15,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 namespace lumenary {
 
 namespace {
@@ -164,6 +167,42 @@ void SelectionWindow::Unload()
 {
     Form_Unload();
     context_.windows.Unload(this);
+}
+
+void SelectionWindow::SetListButtons(QPushButton* selectAll, QPushButton* unselectAll)
+{
+    listButtons_ = {selectAll, unselectAll};
+}
+
+void SelectionWindow::showEvent(QShowEvent* event)
+{
+    if (!std::exchange(tabOrderArranged_, true))
+        ArrangeTabOrder();
+    LumenaryWindow::showEvent(event);
+}
+
+void SelectionWindow::ArrangeTabOrder()
+{
+    std::vector<QWidget*> last;
+    for (const auto& [index, option] : optQuiz_)
+        last.push_back(option);
+    last.insert(last.end(), optFlip_.begin(), optFlip_.end());
+    last.insert(last.end(), listButtons_.begin(), listButtons_.end());
+    last.push_back(okButton_);
+
+    // The focus chain holds the controls in the order they were made.
+    std::vector<QWidget*> chain;
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain())
+        if (widget->focusPolicy() != Qt::NoFocus && isAncestorOf(widget) && std::ranges::count(last, widget) == 0)
+            chain.push_back(widget);
+    std::ranges::stable_sort(chain, {}, [this](const QWidget* widget) { return TabGroup(widget); });
+    chain.insert(chain.end(), last.begin(), last.end());
+
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    const auto first = std::ranges::find_if(chain, [](const QWidget* widget) { return widget->isEnabled(); });
+    if (first != chain.end())
+        (*first)->setFocus(Qt::TabFocusReason);
 }
 
 void SelectionWindow::EscapePressed()

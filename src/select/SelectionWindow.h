@@ -82,10 +82,21 @@ protected:
     virtual void Form_Unload() {}
     void Unload();
 
+    // "&Select All" and "&Unselect All", which come last before OK as Tab goes.
+    void SetListButtons(QPushButton* selectAll, QPushButton* unselectAll);
+    // Where a control of what the window narrows comes as Tab goes: lower
+    // groups first, each in the order the controls were made.
+    virtual int TabGroup(const QWidget*) const { return 0; }
+
     void EscapePressed() override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Tab visits what the window narrows, then the quiz type, the order, the
+    // list buttons and OK; the focus starts on the first of them.
+    void ArrangeTabOrder();
+
     QuizContext& context_;
     QLabel* instruction_;
     QGroupBox* quizFrame_;
@@ -93,6 +104,8 @@ private:
     QPushButton* okButton_;
     std::map<int, QRadioButton*> optQuiz_;
     std::vector<QRadioButton*> optFlip_;
+    std::vector<QPushButton*> listButtons_;
+    bool tabOrderArranged_ = false;
 };
 
 } // namespace lumenary

@@ -102,7 +102,7 @@ std::vector<FieldValue>& RecordSet::CurrentRow() const
                                                  + QuoteIdentifier(rows_->table) + " WHERE rowid = ?");
         query->bind(1, rows_->rowIds[position_]);
         if (!query->executeStep())
-            throw StoreError("A record of the table \"" + rows_->table + "\" was removed by another program.");
+            throw RecordRemoved("A record of the table \"" + rows_->table + "\" was removed by another program.");
         row.emplace();
         row->reserve(rows_->columns.size());
         for (int i = 0; i < static_cast<int>(rows_->columns.size()); ++i)
@@ -230,7 +230,8 @@ void RecordSet::Update()
         for (const auto& [column, value] : pending)
             BindValue(*statement, index++, value);
         statement->bind(index, static_cast<std::int64_t>(rows_->rowIds[position_]));
-        statement->exec();
+        if (statement->exec() == 0)
+            throw RecordRemoved("A record of the table \"" + rows_->table + "\" was removed by another program.");
         if (auto& row = rows_->values[position_])
             for (const auto& [column, value] : pending)
                 (*row)[column] = value;

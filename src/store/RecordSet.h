@@ -50,6 +50,7 @@ public:
     FieldValue Field(std::string_view name) const;
 
     // Editing: Edit (or AddNew), SetField for each field, Update writes the row.
+    // Reading or updating a row that another program has deleted throws RecordRemoved.
     void Edit();
     void AddNew();
     void SetField(std::string_view name, FieldValue value);

@@ -44,6 +44,8 @@ struct Session {
 
     // Whether a marker write has failed in this run (told to the user once).
     bool MarkerWriteFailed = false;
+    // Whether this quiz has told that another program removed some of its questions.
+    bool QuestionsRemovedReported = false;
 
     void ResetQuizCounters();
 };

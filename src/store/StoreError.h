@@ -17,6 +17,12 @@ public:
     NoCurrentRecord() : StoreError("No current record.") {}
 };
 
+// A record of a set that another program has deleted from the file.
+class RecordRemoved : public StoreError {
+public:
+    using StoreError::StoreError;
+};
+
 // A filter text that does not parse or names a field the table lacks.
 class FilterError : public StoreError {
 public:

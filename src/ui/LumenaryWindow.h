@@ -17,12 +17,15 @@ public:
     void SetDefaultButton(QPushButton* button);
 
 protected:
+    // Enter on a focused push button presses it; elsewhere the default button.
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Escape; nothing by default.
     virtual void EscapePressed() {}
 
 private:
     QPointer<QPushButton> defaultButton_;
+    bool shown_ = false;
 };
 
 } // namespace lumenary

@@ -34,8 +34,7 @@ void ModFlashcard::CloseQuizWindow()
 void ModFlashcard::NextFlashcard()
 {
     auto& session = context_.session;
-    if (session.QuestionsAsked != session.QuestionCount) {
-        context_.common.DrawRandomQuestion();
+    if (session.QuestionsAsked != session.QuestionCount && context_.common.DrawRandomQuestion()) {
         ShowFlashcardQuestion();
         return;
     }

@@ -41,8 +41,7 @@ void ModMCGrk::StartGreekTenseQuiz()
 void ModMCGrk::NextGreekTenseQuestion()
 {
     auto& session = context_.session;
-    if (session.QuestionsAsked != session.QuestionCount) {
-        context_.common.DrawRandomQuestion();
+    if (session.QuestionsAsked != session.QuestionCount && context_.common.DrawRandomQuestion()) {
         ShowGreekTenseQuestion();
         SetGrkTenseIndex();
         return;

@@ -8,6 +8,7 @@
 #include "QuizContext.h"
 #include "QuizHost.h"
 #include "Session.h"
+#include "StoreError.h"
 #include "WindowRegistry.h"
 
 #include <QLabel>
@@ -58,8 +59,7 @@ void ModMC::StartMultipleChoiceQuiz()
 void ModMC::NextMultipleChoiceQuestion()
 {
     auto& session = context_.session;
-    if (session.QuestionsAsked != session.QuestionCount) {
-        context_.common.DrawRandomQuestion();
+    if (session.QuestionsAsked != session.QuestionCount && context_.common.DrawRandomQuestion()) {
         PlaceCorrectChoice();
         ShowMultipleChoiceQuestion();
         const auto& question = *session.QuizRecordset;
@@ -140,12 +140,18 @@ bool ModMC::CandidateIsNew() const
 
 bool ModMC::PlaceDistractor()
 {
-    const QString answer = AnswerSide(context_.session, *context_.session.QuizRecordset);
+    QString answer;
+    try {
+        answer = AnswerSide(context_.session, *context_.session.QuizRecordset);
+    } catch (const RecordRemoved&) {
+        return false; // another program removed it: no answer to offer
+    }
     if (answer.isEmpty())
         return false;
     auto& window = Window();
+    // The right answer's line is taken whatever its text, even an empty one.
     for (int line = 1; line <= window.Choices(); ++line)
-        if (window.Choice(line).text().isEmpty()) {
+        if (line != MCAnswerSlot && window.Choice(line).text().isEmpty()) {
             window.Choice(line).setText(answer);
             ReadLineTexts();
             return true;

@@ -44,8 +44,7 @@ void ModSA::CloseQuizWindow()
 void ModSA::NextShortAnswerQuestion()
 {
     auto& session = context_.session;
-    if (session.QuestionsAsked != session.QuestionCount) {
-        context_.common.DrawRandomQuestion();
+    if (session.QuestionsAsked != session.QuestionCount && context_.common.DrawRandomQuestion()) {
         ShowShortAnswerQuestion();
         return;
     }

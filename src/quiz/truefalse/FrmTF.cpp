@@ -49,6 +49,12 @@ FrmTF::FrmTF(ModTF& engine, QuizContext& context)
         label->setTextInteractionFlags(Qt::NoTextInteraction);
     }
     lblQuestion_->setMinimumHeight(70);
+    // The verdict lines keep their room while empty or hidden, so the buttons
+    // stay where they are when the verdict appears.
+    lblTrueFalse_->setMinimumHeight(QFontMetrics(twelveBold).lineSpacing());
+    QSizePolicy keepRoom = lblCorrectAnswer_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    lblCorrectAnswer_->setSizePolicy(keepRoom);
     lblCorrectAnswer_->hide();
 
     auto* buttons = new QHBoxLayout;

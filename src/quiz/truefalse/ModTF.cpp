@@ -39,8 +39,7 @@ void ModTF::CloneQuizRecordset()
 void ModTF::NextTrueFalseQuestion()
 {
     auto& session = context_.session;
-    if (session.QuestionsAsked != session.QuestionCount) {
-        context_.common.DrawRandomQuestion();
+    if (session.QuestionsAsked != session.QuestionCount && context_.common.DrawRandomQuestion()) {
         ShowTrueFalseQuestion();
         MakeTrueFalseStatement();
         return;

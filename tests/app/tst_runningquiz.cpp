@@ -1,0 +1,213 @@
+// A quiz while something else happens to it: another quiz begun over it from
+// a selection window left open, questions removed by another program, and a
+// record whose answer is empty. The database is read after each step.
+
+#include "AppFixture.h"
+#include "ModCommonQuiz.h"
+#include "Session.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace lumenary;
+using lumenary::test::AppFixture;
+
+namespace {
+
+constexpr int FirstHymn = 101;
+
+std::vector<BankQuestion> KingsAndHymns()
+{
+    std::vector<BankQuestion> questions;
+    for (int id = 1; id <= 4; ++id)
+        questions.push_back(test::Question(id, "Kings"));
+    for (int id = FirstHymn; id < FirstHymn + 8; ++id)
+        questions.push_back(test::Question(id, "Hymnology"));
+    return questions;
+}
+
+const QMap<QString, QString> QuizWindows{{"MC", "FrmMC"}, {"TF", "FrmTF"}, {"Flashcard", "FrmFlashcard"}};
+const QMap<QString, int> QuizOptions{{"MC", 0}, {"TF", 1}, {"Flashcard", 2}};
+
+// Answers the question on screen wrongly where the quiz lets a test know how.
+void Miss(const QString& quiz)
+{
+    const QString window = QuizWindows[quiz];
+    if (quiz == "Flashcard") {
+        AppFixture::Click(window, "CmdShowAnswer");
+        AppFixture::Click(window, "CmdIncorrect");
+    } else if (quiz == "MC") {
+        AppFixture::Find<QLineEdit>(window, "TxtAnswer")->setText("9");
+        AppFixture::Click(window, "CmdOK");
+    } else {
+        AppFixture::Click(window, "CmdFalse");
+    }
+}
+
+int QuizWindowsOnScreen()
+{
+    int count = 0;
+    for (const QString& name : QuizWindows)
+        count += AppFixture::Window(name) != nullptr;
+    return count;
+}
+
+} // namespace
+
+class TestRunningQuiz : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aQuizBegunOverAnotherEndsIt_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("true/false over true/false") << "TF" << "TF";
+        QTest::newRow("multiple choice over true/false") << "TF" << "MC";
+        QTest::newRow("true/false over flashcard") << "Flashcard" << "TF";
+        QTest::newRow("flashcard over multiple choice") << "MC" << "Flashcard";
+    }
+
+    void aQuizBegunOverAnotherEndsIt()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        AppFixture fixture(KingsAndHymns());
+        QVERIFY(fixture.Start());
+        auto& session = fixture.app.State();
+        // Both selection windows open at once, as a user may leave them.
+        fixture.Choose("MnuOTHistory");
+        fixture.Choose("MnuChurchMusic");
+        AppFixture::Click("FrmKings", QString("OptQuiz(%1)").arg(QuizOptions[first]));
+        AppFixture::Click("FrmKings", "CmdOK");
+        QVERIFY(AppFixture::Window(QuizWindows[first]));
+        const auto kingOnScreen = session.CurrentQuestionID;
+        QVERIFY(kingOnScreen >= 1 && kingOnScreen <= 4);
+        Miss(first);
+        const bool kingMissed = !session.AnswerCorrect;
+
+        AppFixture::Click("FrmChurchMusic", "Option(0)");
+        AppFixture::Click("FrmChurchMusic", QString("OptQuiz(%1)").arg(QuizOptions[second]));
+        AppFixture::Click("FrmChurchMusic", "CmdOK");
+        QCoreApplication::processEvents();
+        QCOMPARE(QuizWindowsOnScreen(), 1);
+        QVERIFY(AppFixture::Window(QuizWindows[second]));
+        // A window in its design state for the new subject.
+        QCOMPARE(AppFixture::Text(QuizWindows[second], "LblSubTitle"), QString("Hymnology"));
+        if (second == "TF") {
+            QVERIFY(AppFixture::Find<QPushButton>("FrmTF", "CmdTrue")->isEnabled());
+            QCOMPARE(AppFixture::Text("FrmTF", "LblTrueFalse"), QString());
+        }
+        const auto hymnOnScreen = session.CurrentQuestionID;
+        QVERIFY(hymnOnScreen >= FirstHymn);
+
+        // The first quiz's miss stays; the new quiz's verdict reaches its own record only.
+        Miss(second);
+        const bool hymnMissed = !session.AnswerCorrect;
+        const auto& bank = fixture.bank;
+        QCOMPARE(bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(kingOnScreen)), kingMissed ? 0 : 1);
+        QCOMPARE(bank.Number("SELECT COUNT(*) FROM lm40data WHERE Correct = 0 AND Module = 'Kings'"), kingMissed ? 1 : 0);
+        QCOMPARE(bank.Number("SELECT COUNT(*) FROM lm40data WHERE Correct = 0 AND Module = 'Hymnology'"), hymnMissed ? 1 : 0);
+        if (hymnMissed)
+            QCOMPARE(bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(hymnOnScreen)), 0);
+        // A flashcard goes on to its next question as it is graded.
+        QCOMPARE(bank.Number("SELECT COUNT(*) FROM lm40data WHERE QuestionUsed = 1 AND Module = 'Hymnology'"),
+                 second == "Flashcard" ? 2 : 1);
+        QVERIFY(!fixture.app.MainWindow().isVisible());
+        QCOMPARE(fixture.programEnds, 0);
+    }
+
+    // Another program deletes questions of the pool while the quiz runs: the
+    // user is told once and the quiz goes on with what is left.
+    void questionsRemovedByAnotherProgram_data()
+    {
+        QTest::addColumn<QString>("quiz");
+        QTest::addColumn<int>("removed");
+        QTest::newRow("short answer, some left") << "SA" << 4;
+        QTest::newRow("short answer, none left") << "SA" << 7;
+        QTest::newRow("multiple choice, some left") << "MC" << 4;
+    }
+
+    void questionsRemovedByAnotherProgram()
+    {
+        QFETCH(QString, quiz);
+        QFETCH(int, removed);
+        std::vector<BankQuestion> questions;
+        for (int id = 1; id <= 8; ++id) {
+            questions.push_back(test::Question(id, "NTI", 1));
+            questions.back().chapter = id;
+        }
+        AppFixture fixture(questions);
+        QVERIFY(fixture.Start());
+        auto& session = fixture.app.State();
+        session.QuizFilter = "Module = 'NTI'";
+        fixture.app.MainWindow().QuizType = quiz;
+        fixture.app.MainWindow().BeginQuiz();
+        const QString window = quiz == "SA" ? "FrmSA" : "FrmMC";
+        QVERIFY(AppFixture::Window(window));
+        const auto onScreen = session.CurrentQuestionID;
+        fixture.bank.Execute("DELETE FROM lm40data WHERE ID IN (SELECT ID FROM lm40data WHERE ID <> "
+                             + std::to_string(onScreen) + " LIMIT " + std::to_string(removed) + ")");
+
+        int asked = 1;
+        for (; asked <= 8 && AppFixture::Window(window); ++asked) {
+            const auto current = session.CurrentQuestionID;
+            QCOMPARE(fixture.bank.Number("SELECT COUNT(*) FROM lm40data WHERE ID = " + std::to_string(current)), 1);
+            AppFixture::Find<QLineEdit>(window, quiz == "SA" ? "TxtChapter" : "TxtAnswer")->setText("99");
+            AppFixture::Click(window, "CmdOK");
+            QCOMPARE(fixture.bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(current)), 0);
+            AppFixture::Click(window, "CmdNextQuestion");
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(asked - 1, 8 - removed);
+        int removedNotices = 0;
+        int lastQuestionNotices = 0;
+        for (const auto& message : fixture.prompter.messages) {
+            removedNotices += message.title == QuestionsRemovedTitle;
+            lastQuestionNotices += message.title == LastQuestionTitle;
+            QVERIFY2(message.title != "Results Not Saved", message.text.c_str());
+        }
+        QCOMPARE(removedNotices, 1);
+        QCOMPARE(lastQuestionNotices, 1);
+        QVERIFY(fixture.app.MainWindow().isVisible());
+        QCOMPARE(fixture.bank.Number("SELECT COUNT(*) FROM lm40data WHERE Correct = 0"), 8 - removed);
+    }
+
+    // The right line is kept for the right answer even when that answer is empty.
+    void emptyAnswerKeepsItsLine()
+    {
+        std::vector<BankQuestion> questions;
+        for (int id = 1; id <= 9; ++id)
+            questions.push_back(test::Question(id, "NTI", 1));
+        questions[0].hebrew = "";
+        questions[1].hebrew.reset();
+        AppFixture fixture(questions);
+        QVERIFY(fixture.Start());
+        auto& session = fixture.app.State();
+        session.QuizFilter = "Module = 'NTI'";
+        fixture.app.MainWindow().QuizType = "MC";
+        fixture.app.MainWindow().BeginQuiz();
+        int checked = 0;
+        for (int asked = 0; asked < 9; ++asked) {
+            QString typed = "1";
+            if (session.CurrentQuestionID <= 2) {
+                QStringList empty;
+                for (int line = 1; AppFixture::Find<QLabel>("FrmMC", QString("LblChoice(%1)").arg(line)); ++line)
+                    if (AppFixture::Text("FrmMC", QString("LblChoice(%1)").arg(line)).isEmpty())
+                        empty << QString::number(line);
+                QCOMPARE(empty.size(), 1);
+                typed = empty.front();
+                ++checked;
+            }
+            AppFixture::Find<QLineEdit>("FrmMC", "TxtAnswer")->setText(typed);
+            AppFixture::Click("FrmMC", "CmdOK");
+            if (session.CurrentQuestionID <= 2)
+                QCOMPARE(AppFixture::Text("FrmMC", "LblResponse"), QString("Correct!"));
+            AppFixture::Click("FrmMC", "CmdNextQuestion");
+        }
+        QCOMPARE(checked, 2);
+    }
+};
+
+LUMENARY_GUI_TEST_MAIN(TestRunningQuiz)
+#include "tst_runningquiz.moc"
