@@ -6,10 +6,12 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace lumenary {
 
@@ -110,9 +112,54 @@ int ChecklistWindow::TabGroup(const QWidget* control) const
     return 1;
 }
 
+QHBoxLayout* ChecklistWindow::PlaceFrames(QLayout& boxes, QVBoxLayout& side)
+{
+    std::vector<QWidget*> frames;
+    for (QWidget* frame : {static_cast<QWidget*>(&QuizFrame()), static_cast<QWidget*>(&OrderFrame())})
+        if (side.indexOf(frame) >= 0)
+            frames.push_back(frame);
+    if (frames.empty())
+        return nullptr;
+    std::ranges::sort(frames, {}, [&side](QWidget* frame) { return side.indexOf(frame); });
+
+    // Three places for the quiz-type and order frames: stacked in the side
+    // column, side by side in it, or side by side under the boxes. Each window
+    // takes the one that leaves the least blank beside its boxes.
+    int stacked = 0;
+    int tallest = 0;
+    for (const QWidget* frame : frames) {
+        stacked += frame->sizeHint().height() + side.spacing();
+        tallest = std::max(tallest, frame->sizeHint().height());
+    }
+    const int boxesHeight = boxes.sizeHint().height();
+    const int buttonsHeight = side.sizeHint().height() - stacked;
+    // Measured before the window is polished: measure again once it is.
+    boxes.invalidate();
+    side.invalidate();
+    const int blankStacked = std::abs(boxesHeight - buttonsHeight - stacked);
+    const int blankSideBySide = std::abs(boxesHeight - buttonsHeight - tallest);
+    const int blankBelow = std::abs(boxesHeight - buttonsHeight);
+    if (blankStacked <= std::min(blankSideBySide, blankBelow))
+        return nullptr;
+
+    const int place = side.indexOf(frames.front());
+    auto* row = new QHBoxLayout;
+    for (QWidget* frame : frames) {
+        side.removeWidget(frame);
+        row->addWidget(frame, 0, Qt::AlignTop);
+    }
+    if (blankSideBySide <= blankBelow) {
+        side.insertLayout(place, row);
+        return nullptr;
+    }
+    row->addStretch();
+    return row;
+}
+
 void ChecklistWindow::Arrange(QLayout* boxes, QVBoxLayout* side, const QString& selectAllName,
                               const QString& unselectAllName)
 {
+    QHBoxLayout* framesBelow = PlaceFrames(*boxes, *side);
     auto* middle = new QHBoxLayout;
     middle->addLayout(boxes, 1);
     middle->addSpacing(16);
@@ -132,6 +179,8 @@ void ChecklistWindow::Arrange(QLayout* boxes, QVBoxLayout* side, const QString& 
     layout->setSpacing(14);
     layout->addWidget(&Instruction());
     layout->addLayout(middle, 1);
+    if (framesBelow)
+        layout->addLayout(framesBelow);
     layout->addLayout(buttons);
 }
 
@@ -144,7 +193,7 @@ QGridLayout* ChecklistWindow::BoxColumns(std::initializer_list<std::pair<int, in
     int column = 0;
     for (const auto& [first, last] : columns) {
         for (int index = first; index <= last; ++index)
-            grid->addWidget(Box(index), firstRow + index - first, column, Qt::AlignTop);
+            grid->addWidget(Box(index), firstRow + index - first, column);
         rows = std::max(rows, firstRow + last - first + 1);
         ++column;
     }

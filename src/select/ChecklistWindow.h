@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QGridLayout;
+class QHBoxLayout;
 class QVBoxLayout;
 
 namespace lumenary {
@@ -56,6 +57,10 @@ protected:
     bool AnySelected = false;
 
 private:
+    // Moves the quiz-type and order frames out of the side column when they
+    // fit better elsewhere; returns the row to put under the boxes, if any.
+    QHBoxLayout* PlaceFrames(QLayout& boxes, QVBoxLayout& side);
+
     const catalogue::ChecklistWindow& list_;
     std::map<int, QCheckBox*> boxes_;
     std::map<int, QCheckBox*> themeBoxes_; // ticked at opening

@@ -12,6 +12,15 @@ constexpr int PreferredTextWidth = 280;
 
 } // namespace
 
+WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent)
+{
+    // A box fills the height of its row and is drawn at its top, so boxes
+    // side by side line up with each other whatever their captions' lines.
+    QSizePolicy policy = sizePolicy();
+    policy.setVerticalPolicy(QSizePolicy::Minimum);
+    setSizePolicy(policy);
+}
+
 int WrappingCheckBox::IndicatorWidth() const
 {
     return style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this)

@@ -9,7 +9,7 @@ namespace lumenary {
 class WrappingCheckBox : public QCheckBox {
     Q_OBJECT
 public:
-    using QCheckBox::QCheckBox;
+    WrappingCheckBox(const QString& text, QWidget* parent);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

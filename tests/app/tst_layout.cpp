@@ -1,0 +1,98 @@
+// How windows sit on a screen: every selection window fits a small laptop
+// screen at 125 % scale, boxes line up in their rows, and the true/false
+// buttons stay put while the verdict comes and goes.
+
+#include "AppFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+
+using namespace lumenary;
+using lumenary::test::AppFixture;
+
+namespace {
+
+std::vector<BankQuestion> Bank()
+{
+    std::vector<BankQuestion> questions;
+    for (int id = 1; id <= 6; ++id)
+        questions.push_back(test::Question(id, "NTI", 1));
+    return questions;
+}
+
+int TopInWindow(const QWidget* control)
+{
+    return control->mapTo(control->window(), QPoint(0, 0)).y();
+}
+
+} // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void selectionWindowsFitASmallScreen_data()
+    {
+        QTest::addColumn<QString>("entry");
+        for (const char* entry : {"MnuChurchHistory", "MnuChurchMusic", "mnuGreekEPPT", "mnuGreekPP", "mnuGreekIPPT",
+                                  "MnuGreekPPIV", "mnuGreek", "MnuHebrew", "MnuNTCCBooks", "MnuNTCCUnits",
+                                  "MnuNTHistory", "MnuNTI", "MnuOTCCDetailed", "OTCCSimplified", "MnuOTHistory",
+                                  "MnuOTI", "MnuSysTheo", "MnuTheology"})
+            QTest::newRow(entry) << entry;
+    }
+
+    // 1366 by 768 at 125 %, less a title bar and a panel.
+    void selectionWindowsFitASmallScreen()
+    {
+        QFETCH(QString, entry);
+        AppFixture fixture(Bank());
+        QVERIFY(fixture.Start());
+        fixture.Choose(entry);
+        QWidget* shown = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget->objectName() != "FrmMain")
+                shown = widget;
+        QVERIFY(shown);
+        const QSize size = shown->size() * 1.25;
+        QVERIFY2(size.width() <= 1366 && size.height() <= 768 - 80,
+                 qPrintable(QString("%1 is %2x%3 at 125 %").arg(shown->objectName()).arg(size.width()).arg(size.height())));
+    }
+
+    // Boxes side by side start at the same height, however many lines the
+    // captions beside them wrap to.
+    void boxesLineUpInTheirRows()
+    {
+        AppFixture fixture(Bank());
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuSysTheo");
+        for (int row = 1; row <= 5; ++row) {
+            const auto* left = AppFixture::Find<QCheckBox>("FrmSysTheo", QString("ChkUnit(%1)").arg(row));
+            const auto* right = AppFixture::Find<QCheckBox>("FrmSysTheo", QString("ChkUnit(%1)").arg(row + 5));
+            QCOMPARE(TopInWindow(right), TopInWindow(left));
+        }
+    }
+
+    void trueFalseButtonsStayPut()
+    {
+        AppFixture fixture(Bank());
+        QVERIFY(fixture.Start());
+        fixture.app.State().QuizFilter = "Module = 'NTI'";
+        fixture.app.MainWindow().QuizType = "TF";
+        fixture.app.MainWindow().BeginQuiz();
+        const auto* next = AppFixture::Find<QPushButton>("FrmTF", "CmdNextQuestion");
+        QApplication::processEvents();
+        const int asking = TopInWindow(next);
+        for (int question = 0; question < 3; ++question) {
+            AppFixture::Click("FrmTF", question % 2 ? "CmdTrue" : "CmdFalse");
+            QApplication::processEvents();
+            QCOMPARE(TopInWindow(next), asking);
+            AppFixture::Click("FrmTF", "CmdNextQuestion");
+            QApplication::processEvents();
+            QCOMPARE(TopInWindow(next), asking);
+        }
+    }
+};
+
+LUMENARY_GUI_TEST_MAIN(TestLayout)
+#include "tst_layout.moc"
