@@ -19,6 +19,9 @@ FrmAbout::FrmAbout(WindowRegistry& windows, const std::filesystem::path& databas
            {"LblVersion", QStringLiteral("Version ") + QLatin1String(ProgramVersion), Note},
            {"LblPurpose", QStringLiteral("A study program for the Bible, theology, church history and the biblical "
                                          "languages.")},
+           {"LblLicence", QStringLiteral("Lumenary is free software under the GNU General Public License, version 3 or "
+                                         "later (GPL-3.0-or-later); its question bank is under Creative Commons "
+                                         "Attribution-ShareAlike 4.0 (CC-BY-SA-4.0).")},
            {"LblLicences(0)", QStringLiteral("Greek and Hebrew fonts: Gentium Plus and Ezra SIL, by SIL International, "
                                              "under the SIL Open Font License, version 1.1.")},
            {"LblLicences(1)", QStringLiteral("Windows and menus: Qt 6, under the GNU Lesser General Public License, "

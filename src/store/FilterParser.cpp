@@ -1,5 +1,6 @@
 #include "FilterParser.h"
 
+#include "QuotedText.h"
 #include "StoreError.h"
 
 #include <algorithm>
@@ -44,7 +45,7 @@ public:
     {
         FilterNode node = ParseOr();
         if (token_.kind != Token::Kind::End)
-            Fail("unexpected \"" + token_.text + "\"");
+            Fail("unexpected \"" + Shortened(token_.text) + "\"");
         return node;
     }
 
@@ -64,7 +65,7 @@ private:
         FilterNode first = (this->*operand)();
         if (!IsKeyword(keyword))
             return first;
-        FilterNode joined{.kind = kind, .field = {}, .values = {}, .children = {}};
+        FilterNode joined{.kind = kind, .field = {}, .values = {}, .children = {}, .offset = first.offset};
         joined.children.push_back(std::move(first));
         while (IsKeyword(keyword)) {
             Advance();
@@ -86,11 +87,13 @@ private:
         }
         if (token_.kind != Token::Kind::Word || IsKeyword("and") || IsKeyword("or") || IsKeyword("not"))
             Fail(token_.kind == Token::Kind::End ? "a condition is missing at the end"
-                                                 : "a field name is expected before \"" + token_.text + "\"");
+                                                 : "a field name is expected before \""
+                                                       + Shortened(token_.text) + "\"");
         if (++comparisons_ > MaxComparisons)
             Fail("there are more than " + std::to_string(MaxComparisons) + " comparisons");
         FilterNode node;
         node.field = token_.text;
+        node.offset = token_.offset;
         Advance();
         if (IsSymbol("=")) {
             Advance();
@@ -113,7 +116,7 @@ private:
             Expect(")");
             return node;
         }
-        Fail("\"=\" or \"Not In\" is expected after " + node.field);
+        Fail("\"=\" or \"Not In\" is expected after " + Shortened(node.field));
     }
 
     FieldValue ParseValue()
@@ -166,8 +169,8 @@ private:
             token_.text = std::string(1, c);
             ++pos_;
         } else {
-            token_.text = std::string(1, c);
-            Fail("the character \"" + token_.text + "\" is not understood");
+            token_.text = CharacterAt(text_, pos_);
+            Fail("the character \"" + Readable(token_.text) + "\" is not understood");
         }
     }
 
@@ -204,13 +207,13 @@ private:
         token_.text = text_.substr(start, pos_ - start);
         const auto [end, error] = std::from_chars(text_.data() + start, text_.data() + pos_, token_.number);
         if (error != std::errc())
-            Fail("the number " + token_.text + " is too large");
+            Fail("the number " + Shortened(token_.text) + " is too large");
     }
 
     [[noreturn]] void Fail(const std::string& what) const
     {
-        throw FilterError("The quiz filter \"" + std::string(text_) + "\" cannot be read: " + what + " at position "
-                          + std::to_string(token_.offset + 1) + ".");
+        throw FilterError("The quiz filter \"" + Excerpt(text_, token_.offset) + "\" cannot be read: " + what
+                          + " at position " + std::to_string(CharacterPosition(text_, token_.offset)) + ".");
     }
 
     std::string_view text_;

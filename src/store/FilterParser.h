@@ -2,6 +2,7 @@
 
 #include "FieldValue.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,12 +18,13 @@ struct FilterNode {
     std::string field;                // Equals, NotIn
     std::vector<FieldValue> values;   // Equals: one value; NotIn: the list
     std::vector<FilterNode> children; // And, Or
+    std::size_t offset = 0;           // where the filter text gives the field, for messages
 };
 
 // Parses a filter: comparisons "Field = value" and "Field Not In (v, ...)",
 // joined by "and" (binding tighter) and "or", grouped by parentheses.
 // Keywords ignore case; whitespace is optional after a quote, a parenthesis
-// or a number. Throws FilterError quoting the filter.
+// or a number. Throws FilterError quoting the filter around the fault.
 FilterNode ParseFilter(std::string_view text);
 
 } // namespace lumenary

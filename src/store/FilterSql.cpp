@@ -1,6 +1,7 @@
 #include "FilterSql.h"
 
 #include "QuestionDatabase.h"
+#include "QuotedText.h"
 #include "StoreError.h"
 
 #include <algorithm>
@@ -25,11 +26,11 @@ public:
             Join(node, node.kind == FilterNode::Kind::And ? " AND " : " OR ");
             break;
         case FilterNode::Kind::Equals:
-            condition_.sql += Column(node.field) + " = ?" + Collation(node.values.front());
+            condition_.sql += Column(node) + " = ?" + Collation(node.values.front());
             condition_.parameters.push_back(node.values.front());
             break;
         case FilterNode::Kind::NotIn:
-            condition_.sql += Column(node.field) + " COLLATE NOCASE NOT IN (";
+            condition_.sql += Column(node) + " COLLATE NOCASE NOT IN (";
             for (std::size_t i = 0; i < node.values.size(); ++i) {
                 condition_.sql += i == 0 ? "?" : ", ?";
                 condition_.parameters.push_back(node.values[i]);
@@ -58,13 +59,13 @@ private:
         return std::holds_alternative<std::string>(value) ? " COLLATE NOCASE" : "";
     }
 
-    std::string Column(const std::string& field) const
+    std::string Column(const FilterNode& node) const
     {
         const auto found =
-            std::ranges::find_if(columns_, [&](const std::string& column) { return SameName(column, field); });
+            std::ranges::find_if(columns_, [&](const std::string& column) { return SameName(column, node.field); });
         if (found == columns_.end())
-            throw FilterError("The quiz filter \"" + filterText_ + "\" names the field \"" + field
-                              + "\", which the question table does not have.");
+            throw FilterError("The quiz filter \"" + Excerpt(filterText_, node.offset) + "\" names the field \""
+                              + Shortened(node.field) + "\", which the question table does not have.");
         return QuoteIdentifier(*found);
     }
 

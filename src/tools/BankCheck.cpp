@@ -1,10 +1,12 @@
 #include "BankCheck.h"
 
+#include "AnswerLeaks.h"
 #include "QuestionBank.h"
 #include "SubjectCatalogue.h"
 
 #include "FieldValue.h"
 #include "QuestionDatabase.h"
+#include "QuotedText.h"
 #include "RecordSet.h"
 
 #include <SQLiteCpp/Database.h>
@@ -18,6 +20,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -119,6 +122,11 @@ bool WrittenIn(const QString& text, Script script)
     return anyLetter;
 }
 
+bool IsControl(QChar c)
+{
+    return c.category() == QChar::Other_Control;
+}
+
 class Checker {
 public:
     Checker(const std::filesystem::path& file, const std::vector<std::string>& windows)
@@ -133,6 +141,7 @@ public:
         for (table_.MoveFirst(); !table_.AtEnd(); table_.MoveNext())
             CheckRecord();
         CheckDuplicateIds();
+        std::ranges::move(FindAnswerLeaks(promptsAndAnswers_), std::back_inserter(problems_));
         for (const auto* window : checklists_) {
             CheckBoxesSelect(*window);
             CheckThemeBoxesUsed(*window);
@@ -164,8 +173,8 @@ private:
     {
         const FieldValue id = table_.Field("ID");
         const std::string module = FieldText(table_.Field("Module"));
-        record_ = "ID " + (IsNull(id) ? std::string("(none)") : FieldText(id)) + " ("
-                + (module.empty() ? std::string("no Module") : module) + ")";
+        record_ = "ID " + (IsNull(id) ? std::string("(none)") : Shortened(FieldText(id))) + " ("
+                + (module.empty() ? std::string("no Module") : Shortened(module)) + ")";
 
         const auto* number = std::get_if<std::int64_t>(&id);
         if (!number || *number < 1 || *number > MaxQuestionId)
@@ -185,6 +194,10 @@ private:
             CheckEncoding(field);
         if (rule)
             CheckLanguage(*rule);
+        // In the language modules a form may rightly repeat its lexical form.
+        if (!rule || rule->script == Script::Any)
+            promptsAndAnswers_.push_back({record_, module, QString::fromStdString(FieldText(table_.Field("English"))),
+                                          QString::fromStdString(FieldText(table_.Field("Hebrew")))});
     }
 
     void Report(const std::string& problem) { problems_.push_back(record_ + ": " + problem); }
@@ -203,6 +216,12 @@ private:
             Report(std::string(field) + " is not valid UTF-8");
         else if (text.normalized(QString::NormalizationForm_C) != text)
             Report(std::string(field) + " is not in Unicode NFC");
+        else if (const auto control = std::ranges::find_if(text, IsControl);
+                 control != text.end()) {
+            const auto offset = static_cast<std::size_t>(text.first(control - text.begin()).toUtf8().size());
+            Report(std::string(field) + " holds " + (*control == QChar() ? "a NUL" : "a control") + " character: \""
+                   + Excerpt(bytes, offset) + "\"");
+        }
     }
 
     void CheckLanguage(const ModuleRule& rule)
@@ -211,12 +230,12 @@ private:
         for (const auto field : rule.scriptFields) {
             const std::string text = FieldText(table_.Field(field));
             if (!text.empty() && !WrittenIn(QString::fromStdString(text), rule.script))
-                Report(std::string(field) + " \"" + text + "\" is not in " + scriptName + " script");
+                Report(std::string(field) + " \"" + Shortened(text) + "\" is not in " + scriptName + " script");
         }
         const auto allowed = AllowedThemes(rule.themes);
         const std::string theme = FieldText(table_.Field("Theme"));
         if (!allowed.empty() && !theme.empty() && std::ranges::count(allowed, theme) == 0)
-            Report("Theme \"" + theme + "\" is not one of " + Joined(allowed));
+            Report("Theme \"" + Shortened(theme) + "\" is not one of " + Joined(allowed));
     }
 
     void CheckDuplicateIds()
@@ -306,6 +325,7 @@ private:
     std::string record_;                           // the record being checked, for its problem lines
     std::map<std::int64_t, std::string> firstUse_; // ID -> the first record that has it
     std::map<std::int64_t, int> idUses_;           // ID -> uses beyond the first
+    std::vector<PromptAndAnswer> promptsAndAnswers_; // of the modules not in Greek or Hebrew
     std::vector<std::string> problems_;
 };
 

@@ -10,8 +10,9 @@ namespace lumenary {
 // file (SQLite's integrity check) gives the damage and nothing else; otherwise
 // each line names the record ("ID 12 (Kings): ...") or the selection window
 // and box it is about. It checks every record (ID, required fields, Unicode
-// NFC, the book and chapter of chapter-content modules, the script and Theme
-// values of the language modules), that every enabled box and option of the
+// NFC, control characters, the book and chapter of chapter-content modules,
+// the script and Theme values of the language modules), prompts that give an
+// answer away (FindAnswerLeaks, outside the language modules), that every enabled box and option of the
 // selection windows selects a question through the real filter, that some
 // record of its module carries the value of every theme box (a Hebrew stem, a
 // principal-part tense), and that every module offered for multiple choice has

@@ -1,5 +1,8 @@
 #include "CsvReader.h"
 
+#include "QuotedText.h"
+
+#include <algorithm>
 #include <iterator>
 
 namespace lumenary {
@@ -18,12 +21,12 @@ std::vector<CsvRecord> ReadCsv(std::istream& input, const std::string& fileName)
         record.line = line;
         while (true) {
             std::string cell;
+            const std::size_t cellLine = line;
             if (pos < text.size() && text[pos] == '"') {
                 ++pos;
-                const std::size_t opened = line;
                 while (true) {
                     if (pos >= text.size())
-                        fail("a quoted cell is not closed", opened);
+                        fail("a quoted cell is not closed", cellLine);
                     if (text[pos] == '"') {
                         if (pos + 1 < text.size() && text[pos + 1] == '"') {
                             cell += '"';
@@ -46,6 +49,10 @@ std::vector<CsvRecord> ReadCsv(std::istream& input, const std::string& fileName)
                     cell += text[pos++];
                 }
             }
+            // A NUL would be stored, yet cut short every text read back as a C string.
+            if (const auto nul = cell.find('\0'); nul != std::string::npos)
+                fail("a NUL character stands in the cell \"" + Excerpt(cell, nul) + "\"",
+                     cellLine + static_cast<std::size_t>(std::count(cell.begin(), cell.begin() + nul, '\n')));
             record.cells.push_back(cell.empty() ? std::nullopt : std::optional<std::string>(cell));
             if (pos < text.size() && text[pos] == ',') {
                 ++pos;

@@ -23,7 +23,8 @@ struct CsvRecord {
 };
 
 // Reads RFC 4180 CSV: cells separated by commas, quoted cells may hold
-// commas, doubled quotes and line breaks; CRLF or LF line ends.
+// commas, doubled quotes and line breaks; CRLF or LF line ends. A NUL in any
+// cell is refused, naming the line it stands on.
 std::vector<CsvRecord> ReadCsv(std::istream& input, const std::string& fileName);
 
 } // namespace lumenary

@@ -2,6 +2,7 @@
 
 #include "BankVersion.h"
 #include "CsvReader.h"
+#include "QuotedText.h"
 #include "Version.h"
 
 #include <SQLiteCpp/Database.h>
@@ -31,7 +32,7 @@ std::optional<std::int64_t> WholeNumber(const std::optional<std::string>& cell, 
     const auto* end = cell->data() + cell->size();
     const auto [last, error] = std::from_chars(cell->data(), end, number);
     if (error != std::errc() || last != end)
-        throw BankError(source + ": " + column + " \"" + *cell + "\" is not a whole number");
+        throw BankError(source + ": " + column + " \"" + Shortened(*cell) + "\" is not a whole number");
     return number;
 }
 

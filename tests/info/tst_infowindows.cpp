@@ -264,6 +264,11 @@ private slots:
                                      << "SAMPLE                              COPY";
         QTest::newRow("about: version from the build")
             << "MnuAboutProgram" << "FrmAbout" << "LblVersion" << QString("Version ") + ProgramVersion;
+        QTest::newRow("about: the licences")
+            << "MnuAboutProgram" << "FrmAbout" << "LblLicence"
+            << "Lumenary is free software under the GNU General Public License, version 3 or later "
+               "(GPL-3.0-or-later); its question bank is under Creative Commons Attribution-ShareAlike 4.0 "
+               "(CC-BY-SA-4.0).";
     }
 
     void quotedTexts()

@@ -44,7 +44,8 @@ inline QList<InstalledFile> InstalledFiles(const QString& appId)
         {"scalable icon", "share/icons/hicolor/scalable/apps/" + appId + ".svg"},
         {"program manual", "share/man/man1/lumenary.1.gz"},
         {"bank tool manual", "share/man/man1/lumenary-db.1.gz"},
-        {"copyright and font licences", "share/doc/lumenary/copyright"},
+        {"copyright and licences", "share/doc/lumenary/copyright"},
+        {"changelog", "share/doc/lumenary/changelog.gz"},
     };
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         files.append({QStringLiteral("%1 pixel icon").arg(size),

@@ -1,12 +1,15 @@
 // The Debian package: built by CPack from the build tree, then its control
-// fields and file list read back with dpkg-deb, and installed and removed
-// again with dpkg in a root folder of its own.
+// fields, file list and changelog read back with dpkg-deb, put through
+// lintian, and installed and removed again with dpkg in a root folder of its
+// own.
 
 #include "InstallTestSupport.h"
 #include "Version.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,6 +68,47 @@ private slots:
         QFETCH(QString, holds);
         const QString value = Field(field);
         QVERIFY2(value == holds || (holds.endsWith("(>=") && value.contains(holds)), qPrintable(field + ": " + value));
+    }
+
+    // Debian's own checks of a binary package: not one error or warning.
+    void passesLintian()
+    {
+        const Run lintian = RunProgram("lintian", {"--fail-on", "error,warning", package_});
+        QVERIFY2(lintian.exitCode == 0, qPrintable(lintian.out + lintian.err));
+        QVERIFY2(!QRegularExpression("^[EW]: ", QRegularExpression::MultilineOption).match(lintian.out).hasMatch(),
+                 qPrintable(lintian.out));
+    }
+
+    // The changelog has one entry for each release the software-centre entry
+    // lists, with the same version and date, newest first in both.
+    void changelogFollowsTheReleases()
+    {
+        const QString root = folder_.filePath("unpacked");
+        QCOMPARE(RunProgram("dpkg-deb", {"--extract", package_, root}).exitCode, 0);
+        const Run changelog = RunProgram("gzip", {"-dc", root + "/usr/share/doc/lumenary/changelog.gz"});
+        QCOMPARE(changelog.exitCode, 0);
+        QStringList entries;
+        const QRegularExpression heading("^lumenary \\(([^)]+)\\) ");
+        const QRegularExpression signature("^ -- .+>  (.+)$");
+        QString version;
+        for (const QString& line : changelog.out.split('\n')) {
+            if (const auto head = heading.match(line); head.hasMatch())
+                version = head.captured(1);
+            else if (const auto end = signature.match(line); end.hasMatch())
+                entries << version + " "
+                               + QDateTime::fromString(end.captured(1), Qt::RFC2822Date).toString("yyyy-MM-dd");
+        }
+
+        QFile metainfo(root + "/usr/share/metainfo/" LUMENARY_APP_ID ".metainfo.xml");
+        QVERIFY(metainfo.open(QIODevice::ReadOnly));
+        QStringList releases;
+        const QRegularExpression release("<release version=\"([^\"]+)\" date=\"([^\"]+)\"");
+        for (auto found = release.globalMatch(QString::fromUtf8(metainfo.readAll())); found.hasNext();) {
+            const auto match = found.next();
+            releases << match.captured(1) + " " + match.captured(2);
+        }
+        QVERIFY(!releases.isEmpty());
+        QCOMPARE(entries, releases);
     }
 
     void installsAndRemovesCleanly()

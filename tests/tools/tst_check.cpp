@@ -43,6 +43,9 @@ std::vector<BankQuestion> SoundBank()
     std::vector<BankQuestion> questions;
     for (int id = 1; id <= 6; ++id)
         questions.push_back(Question(id, "Kings", {}, {}, "na"));
+    // Naming another record's answer one way only, or an answer inside a
+    // longer word, gives nothing away.
+    questions[1].english = "Successor of Answer 1, before Answer 30 and Answer 4a";
     auto chapter = Question(20, "NTI", 1, "Matthew", "na");
     chapter.chapter = 5;
     questions.push_back(chapter);
@@ -127,6 +130,24 @@ private slots:
         QTest::newRow("Greek text in a Hebrew record")
             << "UPDATE lm40data SET Hebrew = 'λέγω' WHERE ID = 22" << KingsOnly
             << QStringList{"ID 22 (Hebrew): Hebrew \"λέγω\" is not in Hebrew script"};
+        QTest::newRow("NUL in a field")
+            << "UPDATE lm40data SET English = 'Asa' || char(0) || ' of Judah' WHERE ID = 2" << KingsOnly
+            << QStringList{"ID 2 (Kings): English holds a NUL character: \"Asa\\0 of Judah\""};
+        QTest::newRow("terminal escape in a field")
+            << "UPDATE lm40data SET French = 'dire' || char(27) || '[31m' WHERE ID = 22" << KingsOnly
+            << QStringList{"ID 22 (Hebrew): French holds a control character: \"dire\\x1B[31m\""};
+        QTest::newRow("line break in a field")
+            << "UPDATE lm40data SET Book = 'Matt' || char(13, 10) || 'hew' WHERE ID = 20" << KingsOnly
+            << QStringList{"ID 20 (NTI): Book holds a control character: \"Matt\\r\\nhew\""};
+        QTest::newRow("prompt holds its answer")
+            << "UPDATE lm40data SET English = 'The ANSWER 5, son of Asa' WHERE ID = 5" << KingsOnly
+            << QStringList{"ID 5 (Kings): English holds its own answer \"Answer 5\""};
+        QTest::newRow("two prompts tell each other")
+            << "UPDATE lm40data SET English = 'Father of Answer 4' WHERE ID = 3;"
+               " UPDATE lm40data SET English = 'Son of answer 3' WHERE ID = 4"
+            << KingsOnly
+            << QStringList{"ID 3 (Kings) and ID 4 (Kings): each English holds the other's answer (\"Answer 4\" and "
+                           "\"Answer 3\")"};
         QTest::newRow("too few answers")
             << "UPDATE lm40data SET Hebrew = 'Asa' WHERE ID > 2 AND Module = 'Kings'" << KingsOnly
             << QStringList{"FrmKings module 'Kings': only 3 different Hebrew answer(s); multiple choice needs 6"};

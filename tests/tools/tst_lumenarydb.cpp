@@ -34,6 +34,11 @@ void WriteFile(const QString& path, const QByteArray& content)
     file.write(content);
 }
 
+QByteArray WithNul(QByteArray content)
+{
+    return content.replace('@', '\0');
+}
+
 const QByteArray Header = "ID,Module,Category,Book,Chapter,Theme,English,French,Hebrew\n";
 
 } // namespace
@@ -79,6 +84,14 @@ private slots:
         QTest::newRow("wrong header") << QByteArray("ID,Module\n1,Kings\n") << "a.csv:1: the header row";
         QTest::newRow("multi-line cell counts lines")
             << Header + "1,Kings,,,,na,\"two\nlines\",,A\n2,Kings,,,,na,P\n" << "a.csv:4: the row has 7 cells";
+        // A NUL is shown, never cut the message short; '@' marks where it stands.
+        QTest::newRow("NUL in the ID") << WithNul(Header + "64@,Kings,,,,na,P,,A\n")
+                                       << "a.csv:2: a NUL character stands in the cell \"64\\0\"";
+        QTest::newRow("NUL on the second line of a cell")
+            << WithNul(Header + "1,Kings,,,,na,\"first\nsec@ond\",,A\n")
+            << "a.csv:3: a NUL character stands in the cell \"first\\nsec\\0ond\"";
+        QTest::newRow("NUL in the header") << WithNul("ID,Module@,Category,Book,Chapter,Theme,English,French,Hebrew\n")
+                                           << "a.csv:1: a NUL character stands in the cell \"Module\\0\"";
     }
 
     void refusesBadBanks()
