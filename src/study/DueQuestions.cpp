@@ -1,0 +1,123 @@
+#include "DueQuestions.h"
+
+#include "FsrsScheduler.h"
+#include "QuestionDatabase.h"
+#include "StudyTables.h"
+
+#include <algorithm>
+#include <map>
+
+namespace lumenary {
+
+namespace {
+
+// A question an upgrade dropped keeps its cards, but cannot be asked again.
+constexpr char DueCardsSql[] = "FROM StudyCard c JOIN lm40data q ON q.ID = c.QuestionID WHERE c.DueDay <= ?";
+
+} // namespace
+
+std::vector<SubjectCount> DueBySubject(QuestionDatabase& database, StudyDay day, const std::optional<std::string>& way)
+{
+    std::vector<SubjectCount> counts;
+    if (!HasStudyTables(database.Sql()))
+        return counts;
+    const auto query = database.Statement(std::string("SELECT q.Module, count(*) ") + DueCardsSql
+                                          + " AND (?2 IS NULL OR c.Way = ?2) GROUP BY q.Module ORDER BY q.Module");
+    query->bind(1, DayText(day));
+    if (way)
+        query->bind(2, *way);
+    while (query->executeStep())
+        counts.push_back({query->getColumn(0).getString(), query->getColumn(1).getInt()});
+    return counts;
+}
+
+int DueCount(QuestionDatabase& database, StudyDay day, const std::vector<std::string>& ways)
+{
+    if (!HasStudyTables(database.Sql()))
+        return 0;
+    int count = 0;
+    for (const auto& way : ways) {
+        const auto query = database.Statement(std::string("SELECT count(*) ") + DueCardsSql + " AND c.Way = ?");
+        query->bind(1, DayText(day));
+        query->bind(2, way);
+        query->executeStep();
+        count += query->getColumn(0).getInt();
+    }
+    return count;
+}
+
+std::vector<std::int64_t> DueQuestionIds(QuestionDatabase& database, StudyDay day, const std::string& way,
+                                         const std::set<std::string>& subjects)
+{
+    struct Due {
+        std::int64_t id;
+        double retrievability;
+    };
+    std::vector<Due> due;
+    if (!HasStudyTables(database.Sql()))
+        return {};
+    const FsrsScheduler scheduler;
+    const auto query = database.Statement(std::string("SELECT c.QuestionID, q.Module, c.Stability, c.LastDay ")
+                                          + DueCardsSql + " AND c.Way = ?");
+    query->bind(1, DayText(day));
+    query->bind(2, way);
+    while (query->executeStep()) {
+        if (!subjects.contains(query->getColumn(1).getString()))
+            continue;
+        const auto last = ParseDay(query->getColumn(3).getString()).value_or(day);
+        due.push_back({query->getColumn(0).getInt64(),
+                       scheduler.Retrievability(DaysBetween(last, day), query->getColumn(2).getDouble())});
+    }
+    std::ranges::stable_sort(due, {}, &Due::retrievability);
+    std::vector<std::int64_t> ids;
+    ids.reserve(due.size());
+    for (const auto& card : due)
+        ids.push_back(card.id);
+    return ids;
+}
+
+bool AnyAnswerRecorded(QuestionDatabase& database)
+{
+    if (!HasStudyTables(database.Sql()))
+        return false;
+    const auto query = database.Statement("SELECT EXISTS (SELECT 1 FROM StudyAnswer)");
+    return query->executeStep() && query->getColumn(0).getInt() != 0;
+}
+
+std::vector<SubjectRecord> StudySummary(QuestionDatabase& database, StudyDay day)
+{
+    std::map<std::string, SubjectRecord> subjects;
+    if (!HasStudyTables(database.Sql()))
+        return {};
+    const auto subjectOf = [](const SQLite::Column& module) {
+        return module.isNull() ? std::string("(questions no longer in the bank)") : module.getString();
+    };
+    {
+        const auto answers = database.Statement(
+            "SELECT q.Module, count(*), sum(a.Correct = 1 AND a.StudyDay > ? AND a.StudyDay <= ?) "
+            "FROM StudyAnswer a LEFT JOIN lm40data q ON q.ID = a.QuestionID GROUP BY q.Module");
+        answers->bind(1, DayText(day - std::chrono::days(30)));
+        answers->bind(2, DayText(day));
+        while (answers->executeStep()) {
+            auto& record = subjects[subjectOf(answers->getColumn(0))];
+            record.answers = answers->getColumn(1).getInt();
+            record.rightLast30Days = answers->getColumn(2).getInt();
+        }
+    }
+    {
+        const auto cards = database.Statement(
+            "SELECT q.Module, count(*) FROM StudyCard c LEFT JOIN lm40data q ON q.ID = c.QuestionID GROUP BY q.Module");
+        while (cards->executeStep())
+            subjects[subjectOf(cards->getColumn(0))].cards = cards->getColumn(1).getInt();
+    }
+    for (const auto& [subject, count] : DueBySubject(database, day))
+        subjects[subject].due = count;
+    std::vector<SubjectRecord> records;
+    for (auto& [subject, record] : subjects) {
+        record.subject = subject;
+        records.push_back(record);
+    }
+    return records;
+}
+
+} // namespace lumenary
