@@ -6,19 +6,33 @@
 #include "RandomSource.h"
 #include "Session.h"
 #include "StoreError.h"
+#include "StudyRecord.h"
 
 #include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Transaction.h>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace lumenary {
+
+const Clock& ModCommonQuiz::SystemTime()
+{
+    static const SystemClock clock;
+    return clock;
+}
 
 void ModCommonQuiz::DrawRandomQuestion()
 {
     auto& undrawn = session_.UndrawnPositions;
     if (undrawn.empty())
         return;
+    if (session_.QuestionsAsked == 0) { // a new pool: a new run
+        runId_ = 0;
+        parentRunId_ = std::exchange(retriedRunId_, 0);
+        runStartedAt_ = clock_.Now();
+    }
     const auto pick = RandomIndex(undrawn.size());
     const std::size_t position = undrawn[pick];
     undrawn[pick] = undrawn.back();
@@ -36,6 +50,7 @@ void ModCommonQuiz::DrawRandomQuestion()
     }
     ++session_.QuestionsAsked;
     --session_.QuestionsRemaining;
+    questionShownAt_ = clock_.Now();
 }
 
 std::size_t ModCommonQuiz::RandomIndex(std::size_t n)
@@ -68,29 +83,79 @@ void ModCommonQuiz::CountCorrectAnswer()
 
 void ModCommonQuiz::RecordMissedQuestion()
 {
-    auto& pool = *session_.QuizRecordset;
-    if (!pool.FindFirst("ID = " + std::to_string(session_.CurrentQuestionID))) {
-        // Deleted or renumbered behind the program's back: the miss cannot be kept.
-        ReportMarkerWriteFailure(session_, prompter_,
-                                 "no question has the ID " + std::to_string(session_.CurrentQuestionID) + " any more");
-        return;
-    }
     try {
-        pool.Edit();
-        pool.SetField("Correct", std::int64_t{0});
-        pool.Update();
+        WriteMissedMarker();
     } catch (const SQLite::Exception& error) {
         ReportMarkerWriteFailure(session_, prompter_, DescribeFailure(error));
     }
 }
 
+bool ModCommonQuiz::WriteMissedMarker()
+{
+    auto& pool = *session_.QuizRecordset;
+    if (!pool.FindFirst("ID = " + std::to_string(session_.CurrentQuestionID))) {
+        // Deleted or renumbered behind the program's back: the miss cannot be kept.
+        ReportMarkerWriteFailure(session_, prompter_,
+                                 "no question has the ID " + std::to_string(session_.CurrentQuestionID) + " any more");
+        return false;
+    }
+    pool.Edit();
+    pool.SetField("Correct", std::int64_t{0});
+    pool.Update();
+    return true;
+}
+
+void ModCommonQuiz::RecordAnswer(std::string_view engine)
+{
+    try {
+        SQLite::Transaction transaction(session_.QuestionDatabase->Sql());
+        const auto runId = WriteStudyAnswer(engine);
+        // The marker last: the pool's kept copy of the row changes only once
+        // everything before it is written.
+        if (!session_.AnswerCorrect && !WriteMissedMarker())
+            return; // no marker, so no answer either
+        transaction.commit();
+        runId_ = runId; // a run rolled back with its first answer is begun again with the next
+    } catch (const SQLite::Exception& error) {
+        ReportMarkerWriteFailure(session_, prompter_, DescribeFailure(error));
+    }
+}
+
+std::int64_t ModCommonQuiz::WriteStudyAnswer(std::string_view engine)
+{
+    const char* way = engine == "Tense" ? way::Tense
+                    : session_.Flip     ? way::PartB
+                    : session_.UseFrench ? way::French
+                                         : way::PartA;
+    StudyRecord record(*session_.QuestionDatabase);
+    std::int64_t runId = runId_;
+    if (runId == 0) {
+        runId = record.BeginRun({std::string(engine), way, session_.QuizSubject, session_.QuizFilter,
+                                  parentRunId_ != 0 ? std::optional(parentRunId_) : std::nullopt},
+                                 runStartedAt_);
+    }
+    const Moment now = clock_.Now();
+    record.RecordAnswer({runId, session_.CurrentQuestionID, way, session_.AnswerCorrect, now,
+                         std::chrono::duration_cast<Milliseconds>(now.utc - questionShownAt_.utc).count()});
+    return runId;
+}
+
 bool ModCommonQuiz::FinishPool(const QString& correctCaption, const QString& askedCaption, RetryRule rule)
 {
+    if (runId_ != 0) {
+        try {
+            StudyRecord(*session_.QuestionDatabase).CompleteRun(runId_);
+        } catch (const SQLite::Exception& error) {
+            ReportMarkerWriteFailure(session_, prompter_, DescribeFailure(error));
+        }
+    }
     ShowLastQuestionNotice();
     bool offer = correctCaption != askedCaption;
     if (rule == RetryRule::SixOrMoreMisses)
         offer = offer && askedCaption.trimmed().toInt() - correctCaption.trimmed().toInt() >= 6;
-    return offer && prompter_.Question(RetryText, RetryTitle);
+    const bool retry = offer && prompter_.Question(RetryText, RetryTitle);
+    retriedRunId_ = retry ? runId_ : 0;
+    return retry;
 }
 
 } // namespace lumenary

@@ -98,6 +98,15 @@ std::string ChecklistWindow::BuildFilter()
     return catalogue::ChecklistFilter(list_, ticked, clearedThemes).value_or(std::string());
 }
 
+std::string ChecklistWindow::DescribeSelection() const
+{
+    QStringList ticked;
+    for (const auto& [index, box] : boxes_)
+        if (box->isChecked())
+            ticked << box->text().remove(QLatin1Char('&')).simplified();
+    return (windowTitle() + QStringLiteral(": ") + ticked.join(QStringLiteral(", "))).toStdString();
+}
+
 void ChecklistWindow::Arrange(QLayout* boxes, QVBoxLayout* side, const QString& selectAllName,
                               const QString& unselectAllName)
 {

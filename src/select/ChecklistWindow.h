@@ -39,6 +39,8 @@ protected:
     // selection that adds nothing stops like an empty one.
     bool CheckSelection() override;
     std::string BuildFilter() override;
+    // The title and the ticked boxes' captions.
+    std::string DescribeSelection() const override;
 
     // The boxes in columns, each a run first..last from top to bottom,
     // starting at the grid row given.
