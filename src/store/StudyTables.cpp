@@ -18,7 +18,8 @@ void EnsureStudyTables(SQLite::Database& database)
                   "QuestionID INTEGER NOT NULL, Way TEXT NOT NULL, Stability REAL NOT NULL, "
                   "Difficulty REAL NOT NULL, LastDay TEXT NOT NULL, DueDay TEXT NOT NULL, "
                   "Answers INTEGER NOT NULL, Lapses INTEGER NOT NULL, PRIMARY KEY (QuestionID, Way))");
-    database.exec("CREATE INDEX IF NOT EXISTS StudyCardDueDay ON StudyCard (DueDay)");
+    // Covers the due counts: the cards due by a day, of a way, and their questions.
+    database.exec("CREATE INDEX IF NOT EXISTS StudyCardDueDay ON StudyCard (Way, DueDay, QuestionID)");
     database.exec("CREATE INDEX IF NOT EXISTS StudyAnswerQuestion ON StudyAnswer (QuestionID)");
 }
 

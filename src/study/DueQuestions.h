@@ -23,7 +23,8 @@ struct SubjectCount {
 std::vector<SubjectCount> DueBySubject(QuestionDatabase& database, StudyDay day,
                                        const std::optional<std::string>& way = std::nullopt);
 
-// The number of cards due on `day` among the ways given.
+// The number of cards due on `day` among the ways given (those of questions
+// an upgrade dropped included).
 int DueCount(QuestionDatabase& database, StudyDay day, const std::vector<std::string>& ways);
 
 // The IDs of the questions due on `day` in one way among the subjects given,

@@ -87,7 +87,7 @@ FrmDueQs::FrmDueQs(QuizContext& context)
     Instruction().setWordWrap(true);
 
     // Open on the way that has something due.
-    const bool partADue = !DueBySubject(*Context().session.QuestionDatabase, today_, way::PartA).empty();
+    const bool partADue = DueCount(*Context().session.QuestionDatabase, today_, {way::PartA}) > 0;
     OptFlip(partADue ? 0 : 1)->setChecked(true);
     ShowSubjects();
 }
