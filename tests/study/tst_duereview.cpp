@@ -236,6 +236,74 @@ private slots:
         QCOMPARE(AppFixture::Text("FrmMain", "LblDueToday"), QString("Nothing due today"));
     }
 
+    // Cards due in four subjects, two ways: the subjects and counts of the
+    // way chosen, the ways named with the ticked subjects' words, short
+    // answer for chapter content only.
+    void subjectsWaysAndQuizTypes()
+    {
+        std::vector<BankQuestion> questions;
+        for (const auto& [first, module] : std::vector<std::pair<int, std::string>>{
+                 {1, "Kings"}, {4, "Greek"}, {7, "NTI"}, {10, "OT Chapter Content: Detailed"}})
+            for (int id = first; id < first + 3; ++id)
+                questions.push_back(Question(id, module, 1, "Matthew"));
+        TestClock clock;
+        SeededRandom random;
+        AppFixture fixture(questions, random, clock);
+        QVERIFY(fixture.Start());
+        fixture.bank.Execute("INSERT INTO StudyRun (StartedAt, Engine, Way) VALUES ('2026-11-30T10:00:00Z', 'MC', 'A')");
+        for (const auto& [id, way] : std::vector<std::pair<int, const char*>>{
+                 {1, "A"}, {2, "A"}, {4, "A"}, {7, "A"}, {8, "A"}, {10, "A"}, {3, "B"}, {5, "B"}, {6, "F"}}) {
+            fixture.bank.Execute(QStringLiteral("INSERT INTO StudyCard VALUES (%1, '%2', 1.5, 5, '2026-11-30', "
+                                                "'2026-12-0%3', 1, 0)").arg(id).arg(way).arg(id == 10 ? 8 : 7).toStdString());
+            fixture.bank.Execute(QStringLiteral("INSERT INTO StudyAnswer (RunID, QuestionID, Way, AnsweredAt, StudyDay, "
+                                                "Correct, Millis) VALUES (1, %1, '%2', '2026-11-30T10:00:00Z', "
+                                                "'2026-11-30', 1, 800)").arg(id).arg(way).toStdString());
+        }
+        fixture.app.MainWindow().hide();
+        fixture.app.MainWindow().ShowMainWindow();
+        // Question 10 is due tomorrow; the French card is not offered by the review.
+        QCOMPARE(AppFixture::Text("FrmMain", "LblDueToday"), QString("7 questions due today — Ctrl+D to review"));
+        AppFixture::Snapshot(&fixture.app.MainWindow(), "FrmMain-due");
+
+        fixture.Choose("MnuDueQs");
+        const auto captions = [] {
+            QStringList texts;
+            for (int index = 0; auto* box = AppFixture::Find<QCheckBox>(Due, QStringLiteral("ChkSubject(%1)").arg(index));
+                 ++index)
+                texts << box->text() + (box->isChecked() ? " x" : "");
+            return texts;
+        };
+        const auto order = [](int index) {
+            return AppFixture::Find<QRadioButton>(Due, QStringLiteral("OptOrder(%1)").arg(index))->text();
+        };
+        const auto shortAnswer = [] { return AppFixture::Find<QRadioButton>(Due, "OptQuiz(3)")->isEnabled(); };
+        QCOMPARE(AppFixture::Text(Due, "LblDueCount"), QString("5 questions are due today."));
+        QCOMPARE(captions(), (QStringList{"Greek — 1 x", "Kings — 2 x", "NTI — 2 x"}));
+        QCOMPARE(order(0), QString("Part A to Part B"));
+        QVERIFY(!shortAnswer());
+        AppFixture::Snapshot(AppFixture::Window(Due), "FrmDueQs");
+
+        AppFixture::Click(Due, "ChkSubject(0)");
+        AppFixture::Click(Due, "ChkSubject(1)");
+        QVERIFY(shortAnswer());
+        AppFixture::Click(Due, "OptQuiz(3)");
+        AppFixture::Click(Due, "CmdUnselectAll");
+        AppFixture::Click(Due, "ChkSubject(0)");
+        QVERIFY(!shortAnswer());
+        QVERIFY(AppFixture::Find<QRadioButton>(Due, "OptQuiz(0)")->isChecked());
+        QCOMPARE(order(0) + " / " + order(1), QString("English to Greek / Greek to English"));
+
+        // The other way keeps what was cleared.
+        AppFixture::Click(Due, "OptOrder(1)");
+        QCOMPARE(AppFixture::Text(Due, "LblDueCount"), QString("2 questions are due today."));
+        QCOMPARE(captions(), (QStringList{"Greek — 1 x", "Kings — 1"}));
+        AppFixture::Click(Due, "CmdUnselectAll");
+        AppFixture::Click(Due, "CmdOK"); // nothing ticked: nothing starts
+        QVERIFY(AppFixture::Window(Due));
+        QTest::keyClick(AppFixture::Window(Due), Qt::Key_Escape);
+        QVERIFY(!AppFixture::Window(Due));
+    }
+
     // A file that cannot be written: the program says so once, and a due
     // review runs on the copy in memory without touching the file.
     void readOnlyFileReviewsFromMemory()
