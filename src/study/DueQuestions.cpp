@@ -1,10 +1,8 @@
 #include "DueQuestions.h"
 
-#include "FsrsScheduler.h"
 #include "QuestionDatabase.h"
 #include "StudyTables.h"
 
-#include <algorithm>
 #include <map>
 
 namespace lumenary {
@@ -52,30 +50,15 @@ int DueCount(QuestionDatabase& database, StudyDay day, const std::vector<std::st
 std::vector<std::int64_t> DueQuestionIds(QuestionDatabase& database, StudyDay day, const std::string& way,
                                          const std::set<std::string>& subjects)
 {
-    struct Due {
-        std::int64_t id;
-        double retrievability;
-    };
-    std::vector<Due> due;
+    std::vector<std::int64_t> ids;
     if (!HasStudyTables(database.Sql()))
-        return {};
-    const FsrsScheduler scheduler;
-    const auto query = database.Statement(std::string("SELECT c.QuestionID, q.Module, c.Stability, c.LastDay ")
-                                          + DueCardsSql + " AND c.Way = ?");
+        return ids;
+    const auto query = database.Statement(std::string("SELECT c.QuestionID, q.Module ") + DueCardsSql + " AND c.Way = ?");
     query->bind(1, DayText(day));
     query->bind(2, way);
-    while (query->executeStep()) {
-        if (!subjects.contains(query->getColumn(1).getString()))
-            continue;
-        const auto last = ParseDay(query->getColumn(3).getString()).value_or(day);
-        due.push_back({query->getColumn(0).getInt64(),
-                       scheduler.Retrievability(DaysBetween(last, day), query->getColumn(2).getDouble())});
-    }
-    std::ranges::stable_sort(due, {}, &Due::retrievability);
-    std::vector<std::int64_t> ids;
-    ids.reserve(due.size());
-    for (const auto& card : due)
-        ids.push_back(card.id);
+    while (query->executeStep())
+        if (subjects.contains(query->getColumn(1).getString()))
+            ids.push_back(query->getColumn(0).getInt64());
     return ids;
 }
 

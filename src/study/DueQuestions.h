@@ -27,8 +27,9 @@ std::vector<SubjectCount> DueBySubject(QuestionDatabase& database, StudyDay day,
 // an upgrade dropped included).
 int DueCount(QuestionDatabase& database, StudyDay day, const std::vector<std::string>& ways);
 
-// The IDs of the questions due on `day` in one way among the subjects given,
-// the most likely forgotten (lowest retrievability) first.
+// The IDs of the questions due on `day` in one way among the subjects given.
+// A review takes them all, however many, and draws among them at random as
+// every quiz does, so the order they come in does not matter.
 std::vector<std::int64_t> DueQuestionIds(QuestionDatabase& database, StudyDay day, const std::string& way,
                                          const std::set<std::string>& subjects);
 
