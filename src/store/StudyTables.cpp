@@ -20,7 +20,6 @@ void EnsureStudyTables(SQLite::Database& database)
                   "Answers INTEGER NOT NULL, Lapses INTEGER NOT NULL, PRIMARY KEY (QuestionID, Way))");
     // Covers the due counts: the cards due by a day, of a way, and their questions.
     database.exec("CREATE INDEX IF NOT EXISTS StudyCardDueDay ON StudyCard (Way, DueDay, QuestionID)");
-    database.exec("CREATE INDEX IF NOT EXISTS StudyAnswerQuestion ON StudyAnswer (QuestionID)");
 }
 
 bool HasStudyTables(SQLite::Database& database)
