@@ -8,6 +8,7 @@
 #include "DueQuestions.h"
 #include "DueTodayLabel.h"
 #include "FontResolver.h"
+#include "FieldValue.h"
 #include "FrmMain.h"
 #include "LumenaryApp.h"
 #include "RandomSource.h"
@@ -144,5 +145,30 @@ int main(int argc, char* argv[])
     }
     PrintSpread("due review: grade (answer, card and run written) to next card on screen, cards", grades);
     card->close();
+    Settle();
+
+    // The writes alone, without the windows: a miss's marker by itself as
+    // before the record, and a verdict with the record in one transaction.
+    auto& session = app.State();
+    session.QuizQuestionIDs.reset();
+    session.QuizFilter = "Module = 'NTI'";
+    app.MainWindow().QuizSelected();
+    ModCommonQuiz common(session, prompter, random, clock);
+    std::vector<double> markers;
+    std::vector<double> verdicts;
+    for (int i = 0; i < 1000; ++i) {
+        common.DrawRandomQuestion();
+        session.CurrentQuestionID = FieldNumber(session.QuizRecordset->Field("ID"));
+        session.AnswerCorrect = i % 3 != 0;
+        QElapsedTimer timer;
+        timer.start();
+        if (i % 2 == 0)
+            common.RecordMissedQuestion();
+        else
+            common.RecordAnswer("Flashcard");
+        (i % 2 == 0 ? markers : verdicts).push_back(timer.nsecsElapsed() / 1e6);
+    }
+    PrintSpread("missed marker alone, writes", markers);
+    PrintSpread("verdict with its answer, card and run (and the marker for a miss), writes", verdicts);
     return 0;
 }
