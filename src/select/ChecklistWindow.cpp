@@ -100,11 +100,17 @@ std::string ChecklistWindow::BuildFilter()
 
 std::string ChecklistWindow::DescribeSelection() const
 {
-    QStringList ticked;
-    for (const auto& [index, box] : boxes_)
-        if (box->isChecked())
-            ticked << box->text().remove(QLatin1Char('&')).simplified();
-    return (windowTitle() + QStringLiteral(": ") + ticked.join(QStringLiteral(", "))).toStdString();
+    const auto captions = [](const std::map<int, QCheckBox*>& boxes, bool ticked) {
+        QStringList texts;
+        for (const auto& [index, box] : boxes)
+            if (box->isChecked() == ticked)
+                texts << box->text().remove(QLatin1Char('&')).simplified();
+        return texts.join(QStringLiteral(", "));
+    };
+    QString words = windowTitle() + QStringLiteral(": ") + captions(boxes_, true);
+    if (const QString left = captions(themeBoxes_, false); !left.isEmpty())
+        words += QStringLiteral(" without ") + left;
+    return words.toStdString();
 }
 
 void ChecklistWindow::Arrange(QLayout* boxes, QVBoxLayout* side, const QString& selectAllName,

@@ -84,7 +84,10 @@ FrmDueQs::FrmDueQs(QuizContext& context)
     layout->addWidget(&Instruction());
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
+    // Room for the longest heading, "Nothing is due today. ...", on two lines.
     Instruction().setWordWrap(true);
+    Instruction().setMinimumHeight(2 * Instruction().fontMetrics().lineSpacing());
+    setMinimumWidth(540);
 
     // Open on the way that has something due.
     const bool partADue = DueCount(*Context().session.QuestionDatabase, today_, {way::PartA}) > 0;
