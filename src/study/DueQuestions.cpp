@@ -53,7 +53,8 @@ std::vector<std::int64_t> DueQuestionIds(QuestionDatabase& database, StudyDay da
     std::vector<std::int64_t> ids;
     if (!HasStudyTables(database.Sql()))
         return ids;
-    const auto query = database.Statement(std::string("SELECT c.QuestionID, q.Module ") + DueCardsSql + " AND c.Way = ?");
+    const auto query =
+        database.Statement(std::string("SELECT c.QuestionID, q.Module ") + DueCardsSql + " AND c.Way = ?");
     query->bind(1, DayText(day));
     query->bind(2, way);
     while (query->executeStep())

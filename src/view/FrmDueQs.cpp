@@ -53,16 +53,17 @@ FrmDueQs::FrmDueQs(QuizContext& context)
                        .englishFontsAtLoad = false,
                        .orderControl = QStringLiteral("OptOrder")},
                       context),
-      today_(context.common.Today()),
-      subjectGrid_(new QGridLayout)
+      today_(context.common.Today())
 {
     auto* subjects = new QGroupBox(QStringLiteral("Subjects"), this);
     subjects->setObjectName(QStringLiteral("FrameSubjects"));
     auto* subjectLayout = new QVBoxLayout(subjects);
+    subjectGrid_ = new QGridLayout;
     subjectLayout->addLayout(subjectGrid_);
     subjectLayout->addStretch();
     auto* groupButtons = new QHBoxLayout;
-    groupButtons->addWidget(MakeButton(QStringLiteral("CmdSelectAll"), QStringLiteral("Select &All"), [this] { TickAll(true); }));
+    groupButtons->addWidget(
+        MakeButton(QStringLiteral("CmdSelectAll"), QStringLiteral("Select &All"), [this] { TickAll(true); }));
     groupButtons->addWidget(
         MakeButton(QStringLiteral("CmdUnselectAll"), QStringLiteral("&Unselect All"), [this] { TickAll(false); }));
     groupButtons->addStretch();

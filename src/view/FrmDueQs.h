@@ -41,7 +41,7 @@ private:
     std::set<std::string> TickedSubjects() const;
 
     const StudyDay today_;
-    QGridLayout* subjectGrid_;
+    QGridLayout* subjectGrid_ = nullptr; // the subjects' boxes, in columns of twelve
     std::vector<std::pair<std::string, QCheckBox*>> boxes_;
     std::set<std::string> cleared_; // subjects the user unticked, kept across a change of way
 };

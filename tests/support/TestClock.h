@@ -10,7 +10,10 @@ namespace lumenary::test {
 // moved.
 class TestClock final : public Clock {
 public:
-    explicit TestClock(int year = 2026, unsigned month = 12, unsigned day = 7, int hour = 10) { Set(year, month, day, hour); }
+    explicit TestClock(int year = 2026, unsigned month = 12, unsigned day = 7, int hour = 10)
+    {
+        Set(year, month, day, hour);
+    }
 
     Moment Now() const override { return now_; }
 
