@@ -1,8 +1,9 @@
 // The study record at full size: a bank of 32,767 questions with a card in
 // each of three ways (98,301 cards, one answer each), due over two months.
-// Prints the main window's due count, the opening of "Review Due Questions"
-// and, in a due review, the time from a grade to the next card on screen with
-// the answer, its card and its run written.
+// Prints the main window's due count, the opening of "Review Due Questions",
+// in a due review the time from a grade to the next card on screen with the
+// answer, its card and its run written, the same for the Greek tense drill,
+// and the writes alone.
 
 #include "BenchSupport.h"
 #include "DueQuestions.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -147,11 +149,32 @@ int main(int argc, char* argv[])
     card->close();
     Settle();
 
-    // The writes alone, without the windows: a miss's marker by itself as
-    // before the record, and a verdict with the record in one transaction.
+    // The Greek tense drill, the one engine the other benchmarks leave out:
+    // its verdict (answer, card and run written) and the next question.
     auto& session = app.State();
     session.QuizQuestionIDs.reset();
     session.QuizFilter = "Module = 'NTI'";
+    app.MainWindow().QuizSelected();
+    app.MainWindow().StartGreekTenseQuiz();
+    Settle();
+    QWidget* tense = VisibleWindow("FrmMCGrk");
+    auto* typed = tense->findChild<QLineEdit*>("TxtAnswer");
+    auto* ok = tense->findChild<QAbstractButton*>("CmdOK");
+    auto* next = tense->findChild<QAbstractButton*>("CmdNextQuestion");
+    std::vector<double> toVerdict;
+    std::vector<double> toNext;
+    for (int i = 0; i < 300; ++i) {
+        typed->setText(QString::number(1 + i % 6));
+        toVerdict.push_back(TimeClick(ok, tense));
+        toNext.push_back(TimeClick(next, tense));
+    }
+    PrintSpread("Greek tense: OK to verdict on screen (answer, card and run written), questions", toVerdict);
+    PrintSpread("Greek tense: Next Question to question on screen, questions", toNext);
+    tense->close();
+    Settle();
+
+    // The writes alone, without the windows: a miss's marker by itself as
+    // before the record, and a verdict with the record in one transaction.
     app.MainWindow().QuizSelected();
     ModCommonQuiz common(session, prompter, random, clock);
     std::vector<double> markers;
