@@ -16,13 +16,13 @@
 
 using namespace lumenary;
 using namespace lumenary::bench;
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 namespace {
 
-double MillisecondsSince(Clock::time_point start)
+double MillisecondsSince(SteadyClock::time_point start)
 {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return std::chrono::duration<double, std::milli>(SteadyClock::now() - start).count();
 }
 
 std::filesystem::path MakeBank(const std::filesystem::path& folder, int poolSize)
@@ -48,16 +48,16 @@ void Measure(const std::filesystem::path& folder, int poolSize)
     preQuiz.OpenQuestionDatabase(MakeBank(folder, poolSize));
     session.QuizFilter = "Module = 'Bench'";
 
-    auto start = Clock::now();
+    auto start = SteadyClock::now();
     preQuiz.PrepareQuiz();
     const double prepare = MillisecondsSince(start);
 
     auto& sql = session.QuestionDatabase->Sql();
     const int changesBefore = sql.getTotalChanges();
-    start = Clock::now();
+    start = SteadyClock::now();
     double slowestAnswer = 0;
     while (session.QuestionsAsked != session.QuestionCount) {
-        const auto answerStart = Clock::now();
+        const auto answerStart = SteadyClock::now();
         common.DrawRandomQuestion();
         session.CurrentQuestionID = FieldNumber(session.QuizRecordset->Field("ID"));
         if (session.QuestionsAsked % 3 == 0)
@@ -82,7 +82,7 @@ void MeasureOneMarkerWrite(const std::filesystem::path& folder)
     session.QuizFilter = "Module = 'Bench'";
     preQuiz.PrepareQuiz();
     constexpr int writes = 500;
-    const auto start = Clock::now();
+    const auto start = SteadyClock::now();
     for (int i = 0; i < writes; ++i) {
         session.CurrentQuestionID = 1 + i % 1000;
         common.RecordMissedQuestion();

@@ -6,10 +6,11 @@
 
 namespace lumenary {
 
-LumenaryApp::LumenaryApp(Prompter& prompter, RandomSource& random, std::function<void()> endProgram)
+LumenaryApp::LumenaryApp(Prompter& prompter, RandomSource& random, std::function<void()> endProgram,
+                         const Clock& clock)
     : prompter_(prompter),
       preQuiz_(session_, prompter),
-      common_(session_, prompter, random),
+      common_(session_, prompter, random, clock),
       languages_(session_),
       endProgram_(std::move(endProgram))
 {

@@ -20,7 +20,8 @@ class RandomSource;
 // registry and the main window, and hands them by reference to what it makes.
 class LumenaryApp {
 public:
-    LumenaryApp(Prompter& prompter, RandomSource& random, std::function<void()> endProgram);
+    LumenaryApp(Prompter& prompter, RandomSource& random, std::function<void()> endProgram,
+                const Clock& clock = ModCommonQuiz::SystemTime());
     ~LumenaryApp();
 
     // Opens the database as the main window is made, then shows it. On a

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "Clock.h"
+#include "StudyDay.h"
+
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
 
 namespace lumenary {
 
@@ -26,13 +31,18 @@ enum class RetryRule {
 };
 
 // The services every quiz engine shares: the draw, the counters, the missed
-// mark and the end-of-pool protocol.
+// mark, the study record of each answer and the end-of-pool protocol.
 class ModCommonQuiz {
 public:
-    ModCommonQuiz(Session& session, Prompter& prompter, RandomSource& random)
-        : session_(session), prompter_(prompter), random_(random)
+    ModCommonQuiz(Session& session, Prompter& prompter, RandomSource& random, const Clock& clock = SystemTime())
+        : session_(session), prompter_(prompter), random_(random), clock_(clock)
     {
     }
+
+    // The clock of the program, for those who make no clock of their own.
+    static const Clock& SystemTime();
+    const Clock& Time() const { return clock_; }
+    StudyDay Today() const { return StudyDayOf(clock_.Now()); }
 
     // Makes a question not drawn yet in this quiz current, each with equal
     // chance, and marks it used. Callers draw only while questions remain.
@@ -50,6 +60,11 @@ public:
     void CountCorrectAnswer();
     // Writes Correct 0 into the record of the question on screen, at once.
     void RecordMissedQuestion();
+    // The verdict on the question on screen (the session's AnswerCorrect) by
+    // the engine named ("Flashcard", "TF", "SA", "MC", "Tense"): the missed
+    // mark when wrong, the answer, its card and its run, in one transaction
+    // committed before the next question shows.
+    void RecordAnswer(std::string_view engine);
 
     // The end of the pool: the last-question notice, then, when the rule
     // holds for the panel's captions, the retry question. True when the user
@@ -59,10 +74,22 @@ public:
 private:
     void DropRemovedQuestion();
     void ReportQuestionsRemoved();
+    // False, with the reason told, when the question is no longer in the file.
+    bool WriteMissedMarker();
+    // The answer, its card and its run (begun with its first answer); returns the run.
+    std::int64_t WriteStudyAnswer(std::string_view engine);
 
     Session& session_;
     Prompter& prompter_;
     RandomSource& random_;
+    const Clock& clock_;
+
+    // The study run of the pool being drawn; written with its first answer.
+    std::int64_t runId_ = 0;
+    std::int64_t parentRunId_ = 0; // the run whose misses this pool retries
+    std::int64_t retriedRunId_ = 0; // the run the next pool retries
+    Moment runStartedAt_;
+    Moment questionShownAt_;
 };
 
 } // namespace lumenary

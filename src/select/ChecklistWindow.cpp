@@ -156,6 +156,21 @@ QHBoxLayout* ChecklistWindow::PlaceFrames(QLayout& boxes, QVBoxLayout& side)
     return row;
 }
 
+std::string ChecklistWindow::DescribeSelection() const
+{
+    const auto captions = [](const std::map<int, QCheckBox*>& boxes, bool ticked) {
+        QStringList texts;
+        for (const auto& [index, box] : boxes)
+            if (box->isChecked() == ticked)
+                texts << box->text().remove(QLatin1Char('&')).simplified();
+        return texts.join(QStringLiteral(", "));
+    };
+    QString words = windowTitle() + QStringLiteral(": ") + captions(boxes_, true);
+    if (const QString left = captions(themeBoxes_, false); !left.isEmpty())
+        words += QStringLiteral(" without ") + left;
+    return words.toStdString();
+}
+
 void ChecklistWindow::Arrange(QLayout* boxes, QVBoxLayout* side, const QString& selectAllName,
                               const QString& unselectAllName)
 {

@@ -91,6 +91,14 @@ std::string ModuleOptionWindow::BuildFilter()
     throw std::logic_error(objectName().toStdString() + " has no module option selected");
 }
 
+std::string ModuleOptionWindow::DescribeSelection() const
+{
+    for (const auto& [index, option] : options_)
+        if (option->isChecked())
+            return option->text().remove(QLatin1Char('&')).toStdString();
+    return SelectionWindow::DescribeSelection();
+}
+
 void ModuleOptionWindow::Form_Unload()
 {
     Context().host.ShowMainWindow();

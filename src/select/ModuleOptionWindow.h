@@ -33,6 +33,8 @@ public:
 
 protected:
     std::string BuildFilter() override;
+    // The module chosen, as its option names it.
+    std::string DescribeSelection() const override;
     void Form_Unload() override;
 
 private:

@@ -60,7 +60,7 @@ SelectionWindow::SelectionWindow(const SelectionDesign& design, QuizContext& con
     auto* orderLayout = new QVBoxLayout(orderFrame_);
     for (int index = 0; index < design.orderCaptions.size(); ++index) {
         auto* option = new QRadioButton(design.orderCaptions[index], orderFrame_);
-        option->setObjectName(Indexed(QStringLiteral("OptFlip"), index));
+        option->setObjectName(Indexed(design.orderControl, index));
         orderLayout->addWidget(option);
         optFlip_.push_back(option);
         connect(option, &QRadioButton::clicked, this, [this, index] { OptFlip_Click(index); });
@@ -100,7 +100,9 @@ void SelectionWindow::CmdOK_Click()
     if (!CheckSelection())
         return;
     RecordChoices();
+    context_.session.QuizQuestionIDs.reset();
     context_.session.QuizFilter = BuildFilter();
+    context_.session.QuizSubject = DescribeSelection();
     // The window gives way to its quiz: it is not the last window closing.
     const WindowRegistry::Handover toQuiz(context_.windows);
     StartQuiz();

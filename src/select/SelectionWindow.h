@@ -31,6 +31,7 @@ struct SelectionDesign {
     // The unit, book and module windows set the English fonts as they load;
     // the language windows set their fonts at OK only.
     bool englishFontsAtLoad = true;
+    QString orderControl = QStringLiteral("OptFlip"); // the order options' name
 };
 
 // The pattern every selection window follows: a quiz type, an order, and OK,
@@ -67,6 +68,9 @@ protected:
     void RecordQuizType();
     // The filter text of the quiz this window starts.
     virtual std::string BuildFilter() = 0;
+    // The selection in words, for the study record; the window's title
+    // unless the window says more.
+    virtual std::string DescribeSelection() const { return windowTitle().toStdString(); }
     // The font state of the quiz; the English fonts unless the window is a language one.
     virtual void SetQuizFonts();
 

@@ -44,7 +44,7 @@ void ModCommonPreQuiz::OpenQuestionTable()
 
 void ModCommonPreQuiz::ApplyQuizFilter()
 {
-    session_.QuizRecordset = session_.QuestionTable->Filtered(session_.QuizFilter);
+    session_.QuizRecordset = session_.QuestionTable->Filtered(session_.QuizFilter, session_.QuizQuestionIDs);
 }
 
 void ModCommonPreQuiz::PrepareQuestionPool()

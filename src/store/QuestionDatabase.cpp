@@ -1,6 +1,7 @@
 #include "QuestionDatabase.h"
 
 #include "StoreError.h"
+#include "StudyTables.h"
 
 #include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/Exception.h>
@@ -143,6 +144,7 @@ std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::
         return opened;
     try {
         opened->EnsureBlacklist();
+        EnsureStudyTables(opened->Sql());
         if (!readOnly) {
             // WAL with NORMAL sync: each marker commit survives the program being ended at once.
             opened->Sql().exec("PRAGMA journal_mode=WAL");

@@ -60,13 +60,18 @@ RecordSet RecordSet::OpenTable(std::shared_ptr<QuestionDatabase> database, std::
     return RecordSet(std::move(rows));
 }
 
-RecordSet RecordSet::Filtered(const std::string& filterText) const
+RecordSet RecordSet::Filtered(const std::string& filterText, const std::optional<std::vector<std::int64_t>>& ids) const
 {
     auto rows = std::make_shared<Rows>();
     rows->database = rows_->database;
     rows->table = rows_->table;
     rows->columns = rows_->columns;
     rows->condition = CompileFilter(ParseFilter(filterText), rows->columns, filterText);
+    if (ids) {
+        // One parameter however many IDs there are.
+        rows->condition->sql = "(" + rows->condition->sql + ") AND \"ID\" IN (SELECT value FROM json_each(?))";
+        rows->condition->parameters.emplace_back(JsonArray(*ids));
+    }
     return RecordSet(std::move(rows));
 }
 

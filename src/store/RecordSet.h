@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,9 +25,11 @@ public:
     // All rows of a table. Nothing is read until the set is first used.
     static RecordSet OpenTable(std::shared_ptr<QuestionDatabase> database, std::string table);
 
-    // The rows of this set's table that a filter selects, as a new set.
+    // The rows of this set's table that a filter selects, as a new set; with
+    // `ids`, only those of the rows whose ID is among them.
     // Throws FilterError for a filter that does not parse or names an unknown field.
-    RecordSet Filtered(const std::string& filterText) const;
+    RecordSet Filtered(const std::string& filterText,
+                       const std::optional<std::vector<std::int64_t>>& ids = std::nullopt) const;
 
     // An independent cursor over the same rows, positioned on the first.
     RecordSet Clone() const;

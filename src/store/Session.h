@@ -19,6 +19,11 @@ struct Session {
     std::string QuestionTableName;
     std::optional<RecordSet> QuestionTable;
     std::string QuizFilter;
+    // The questions a pool may hold beyond what the filter says (a due
+    // review's questions); none: the filter alone.
+    std::optional<std::vector<std::int64_t>> QuizQuestionIDs;
+    // The selection in words, as the study record keeps it ("Kings").
+    std::string QuizSubject;
     std::optional<RecordSet> QuizRecordset;
     int QuestionCount = 0;
     bool PoolReady = false;

@@ -1,4 +1,5 @@
 #include "BankCheck.h"
+#include "StudyRecordCheck.h"
 
 #include "AnswerLeaks.h"
 #include "QuestionBank.h"
@@ -369,7 +370,10 @@ std::vector<std::string> CheckQuestionDatabase(const std::filesystem::path& file
     // there is to say about it.
     if (auto damage = DamageFound(file); !damage.empty())
         return damage;
-    return Checker(file, windows).Run();
+    auto problems = Checker(file, windows).Run();
+    for (auto& problem : CheckStudyRecord(*QuestionDatabase::Open(file, QuestionDatabase::Use::ReadOnly)))
+        problems.push_back(std::move(problem));
+    return problems;
 }
 
 } // namespace lumenary

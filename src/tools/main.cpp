@@ -5,6 +5,8 @@
 #include "BankCheck.h"
 #include "QuestionBank.h"
 
+#include "DueQuestions.h"
+
 #include "FieldValue.h"
 #include "QuestionDatabase.h"
 #include "RecordSet.h"
@@ -63,6 +65,36 @@ int Check(const std::vector<std::string>& arguments)
     return problems.empty() ? 0 : ExitProblemsFound;
 }
 
+std::string SubjectLine(const SubjectRecord& record)
+{
+    return record.subject + ": " + std::to_string(record.answers) + " answers, " + std::to_string(record.cards)
+         + " cards, " + std::to_string(record.due) + " due, " + std::to_string(record.rightLast30Days)
+         + " right in the last 30 days";
+}
+
+// The study record by subject, with the due counts the review window shows.
+int Study(const std::vector<std::string>& arguments)
+{
+    StudyDay day = StudyDayOf(SystemClock().Now());
+    if (arguments.size() > 1) {
+        const auto given = arguments.size() == 3 && arguments[1] == "--day" ? ParseDay(arguments[2]) : std::nullopt;
+        if (!given)
+            throw BankError("study takes DB and optionally --day YYYY-MM-DD, a real date");
+        day = *given;
+    }
+    const auto database = QuestionDatabase::Open(arguments[0], QuestionDatabase::Use::ReadOnly);
+    SubjectRecord total{.subject = "Total"};
+    for (const auto& record : StudySummary(*database, day)) {
+        std::cout << SubjectLine(record) << "\n";
+        total.answers += record.answers;
+        total.cards += record.cards;
+        total.due += record.due;
+        total.rightLast30Days += record.rightLast30Days;
+    }
+    std::cout << SubjectLine(total) << "\n";
+    return 0;
+}
+
 const std::map<std::string, Command>& Commands()
 {
     static const std::map<std::string, Command> commands{
@@ -78,6 +110,11 @@ const std::map<std::string, Command>& Commands()
         {"select",
          {"select DB FILTER", "Prints the ID and Module of every question FILTER selects in DB, in stored order.", 2,
           2, Select}},
+        {"study",
+         {"study DB [--day YYYY-MM-DD]",
+          "Prints, for each subject of the study record in DB, its answers, its cards, the cards due on the day "
+          "given (default today) and the right answers of the 30 days up to it, then the totals.",
+          1, 3, Study}},
     };
     return commands;
 }

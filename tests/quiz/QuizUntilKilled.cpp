@@ -1,6 +1,7 @@
 // A quiz that never ends, run by tst_killed and killed at random moments.
 // It works on the real store and session services: it prepares pools (new and
-// retry), draws every question and misses some. Before each write it prints
+// retry), draws every question, answers most of them (right or wrong, each
+// answer with its study record) and skips the rest. Before each write it prints
 // "B <write>", and once the write is committed "C <write>", so the killer
 // knows which writes must be in the file and which one may be half done.
 // Now and then a second connection holds the write lock for a few steps, as
@@ -129,11 +130,13 @@ int main(int argc, char* argv[])
                 session.CurrentQuestionID = FieldNumber(session.QuizRecordset->Field("ID"));
                 const std::string id = std::to_string(session.CurrentQuestionID);
                 Say(Outcome(other) + "U " + id);
-                if (choices() % 4 == 0) {
-                    Say("B M " + id);
-                    common.RecordMissedQuestion();
-                    Say(Outcome(other) + "M " + id);
-                }
+                if (choices() % 4 == 0)
+                    continue; // skipped: no answer
+                session.AnswerCorrect = choices() % 3 != 0;
+                const std::string answer = "A " + id + (session.AnswerCorrect ? " 1" : " 0");
+                Say("B " + answer);
+                common.RecordAnswer("Flashcard");
+                Say(Outcome(other) + answer);
             }
         }
     } catch (const std::exception& error) {

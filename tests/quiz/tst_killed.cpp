@@ -1,11 +1,14 @@
 // Killed at any moment, nothing committed is lost: a quiz program on a real
 // database file is ended with SIGKILL at random moments. After each kill the
-// file must pass SQLite's integrity check, hold every marker the program
-// reported committed (and the write it had begun, wholly or not at all), and
-// the next start must run a quiz again. The quiz program lets another
+// file must pass SQLite's integrity check, hold every marker and every answer
+// the program reported committed (and the write it had begun, wholly or not
+// at all: a miss's marker never without its answer, nor the answer without
+// its marker), every answer must have its card and its run, and the next
+// start must run a quiz again. The quiz program lets another
 // connection hold the file now and then: the writes it blocks are not saved,
 // and the writes after them must be committed as before.
 
+#include "QuestionDatabase.h"
 #include "TestBank.h"
 
 #include <SQLiteCpp/Database.h>
@@ -17,6 +20,7 @@
 #include <QtTest>
 
 #include <map>
+#include <numeric>
 #include <optional>
 
 using namespace lumenary;
@@ -47,55 +51,85 @@ std::vector<BankQuestion> Bank(std::map<std::int64_t, std::string>& moduleOf)
     return questions;
 }
 
+// The marks of every question and the number of answers recorded for it.
+struct Record {
+    FileMarks marks;
+    std::map<std::int64_t, std::int64_t> answers;
+    bool operator==(const Record&) const = default;
+};
+
 struct FileState {
     QString integrity;
-    FileMarks marks;
+    Record record;
+    QString recordFault; // an answer without its card or run, a card without its answers
 };
+
+std::int64_t Count(SQLite::Database& database, const char* sql)
+{
+    return database.execAndGet(sql).getInt64();
+}
 
 FileState ReadFile(const std::filesystem::path& file)
 {
     SQLite::Database database(file.string(), SQLite::OPEN_READWRITE);
-    FileState state{QString::fromStdString(database.execAndGet("PRAGMA integrity_check").getString()), {}};
+    FileState state{QString::fromStdString(database.execAndGet("PRAGMA integrity_check").getString()), {}, {}};
     SQLite::Statement rows(database, "SELECT ID, QuestionUsed, Correct, Chosen FROM lm40data");
     while (rows.executeStep())
-        state.marks[rows.getColumn(0).getInt64()] = {rows.getColumn(1).getInt64(), rows.getColumn(2).getInt64(),
-                                                     rows.getColumn(3).getInt64()};
+        state.record.marks[rows.getColumn(0).getInt64()] = {rows.getColumn(1).getInt64(),
+                                                            rows.getColumn(2).getInt64(), rows.getColumn(3).getInt64()};
+    SQLite::Statement answers(database, "SELECT QuestionID, count(*) FROM StudyAnswer GROUP BY QuestionID");
+    while (answers.executeStep())
+        state.record.answers[answers.getColumn(0).getInt64()] = answers.getColumn(1).getInt64();
+    if (Count(database, "SELECT count(*) FROM StudyAnswer a LEFT JOIN StudyCard c ON c.QuestionID = a.QuestionID "
+                        "AND c.Way = a.Way WHERE c.QuestionID IS NULL") != 0)
+        state.recordFault = "an answer has no card";
+    else if (Count(database, "SELECT count(*) FROM StudyCard c WHERE Answers != (SELECT count(*) FROM StudyAnswer a "
+                             "WHERE a.QuestionID = c.QuestionID AND a.Way = c.Way)") != 0)
+        state.recordFault = "a card's count of answers differs from its answers";
+    else if (Count(database, "SELECT count(*) FROM StudyAnswer WHERE RunID NOT IN (SELECT ID FROM StudyRun)") != 0)
+        state.recordFault = "an answer has no run";
+    else if (Count(database, "SELECT (SELECT count(*) FROM StudyAnswer) - (SELECT coalesce(sum(Asked), 0) FROM "
+                             "StudyRun)") != 0)
+        state.recordFault = "the runs' counts of questions asked differ from their answers";
     return state;
 }
 
-// What the quiz program's writes do to the marks, as the program promises.
+// What the quiz program's writes do to the marks and answers, as the program promises.
 class Model {
 public:
-    Model(FileMarks marks, std::map<std::int64_t, std::string> moduleOf)
-        : marks_(std::move(marks)), moduleOf_(std::move(moduleOf))
+    Model(Record record, std::map<std::int64_t, std::string> moduleOf)
+        : record_(std::move(record)), moduleOf_(std::move(moduleOf))
     {
     }
 
-    const FileMarks& Current() const { return marks_; }
-    void Reset(FileMarks marks) { marks_ = std::move(marks); }
+    const Record& Current() const { return record_; }
+    void Reset(Record record) { record_ = std::move(record); }
 
-    // Applies one write ("P K20 retry", "U 7", "M 7") to a copy of the marks.
-    FileMarks After(const QString& write) const
+    // Applies one write ("P K20 retry", "U 7", "A 7 0" for a miss, "A 7 1") to a copy.
+    Record After(const QString& write) const
     {
-        FileMarks after = marks_;
+        Record after = record_;
         const QStringList words = write.split(' ');
         if (words[0] == "P") {
             const bool retry = words.size() > 2;
-            for (auto& [id, marks] : after)
+            for (auto& [id, marks] : after.marks)
                 if (moduleOf_.at(id) == words[1].toStdString() && (!retry || marks.correct == 0))
                     marks = {0, 1, 1};
         } else if (words[0] == "U") {
-            after.at(words[1].toLongLong()).used = 1;
-        } else if (words[0] == "M") {
-            after.at(words[1].toLongLong()).correct = 0;
+            after.marks.at(words[1].toLongLong()).used = 1;
+        } else if (words[0] == "A") {
+            const auto id = words[1].toLongLong();
+            ++after.answers[id];
+            if (words[2] == "0")
+                after.marks.at(id).correct = 0;
         }
         return after;
     }
 
-    void Apply(const QString& write) { marks_ = After(write); }
+    void Apply(const QString& write) { record_ = After(write); }
 
 private:
-    FileMarks marks_;
+    Record record_;
     std::map<std::int64_t, std::string> moduleOf_;
 };
 
@@ -115,13 +149,19 @@ bool OneMoreDrawn(const FileMarks& before, const FileMarks& file)
     return drawn == 1;
 }
 
-QString Describe(const FileMarks& expected, const FileMarks& file)
+QString Describe(const Record& expected, const Record& file)
 {
-    for (const auto& [id, marks] : expected)
-        if (file.at(id) != marks)
+    for (const auto& [id, marks] : expected.marks)
+        if (file.marks.at(id) != marks)
             return QString("ID %1: expected used %2 correct %3 chosen %4, file has %5 %6 %7")
                 .arg(id).arg(marks.used).arg(marks.correct).arg(marks.chosen)
-                .arg(file.at(id).used).arg(file.at(id).correct).arg(file.at(id).chosen);
+                .arg(file.marks.at(id).used).arg(file.marks.at(id).correct).arg(file.marks.at(id).chosen);
+    if (expected.answers != file.answers)
+        return QString("answers: expected %1 in all, the file has %2")
+            .arg(std::accumulate(expected.answers.begin(), expected.answers.end(), 0LL,
+                                 [](long long sum, const auto& entry) { return sum + entry.second; }))
+            .arg(std::accumulate(file.answers.begin(), file.answers.end(), 0LL,
+                                 [](long long sum, const auto& entry) { return sum + entry.second; }));
     return "no difference";
 }
 
@@ -135,7 +175,9 @@ private slots:
     {
         std::map<std::int64_t, std::string> moduleOf;
         const test::TemporaryBank bank(Bank(moduleOf));
-        Model model(ReadFile(bank.Path()).marks, moduleOf);
+        QuestionDatabase::Open(bank.Path()); // the record's tables, as every opening makes them
+        Model model(ReadFile(bank.Path()).record, moduleOf);
+        int answersChecked = 0;
         int markersChecked = 0;
         int poolsChecked = 0;
         int pendingWrites = 0;
@@ -171,27 +213,31 @@ private slots:
                 } else if (line.startsWith("C ")) {
                     model.Apply(line.mid(2));
                     pending.reset();
-                    ++(line.startsWith("C P") ? poolsChecked : markersChecked);
+                    ++(line.startsWith("C P") ? poolsChecked : line.startsWith("C A") ? answersChecked : markersChecked);
                 } else if (line.startsWith("S ")) {
                     pending.reset();
                     ++writesBlocked;
                 }
             }
 
-            const auto [integrity, file] = ReadFile(bank.Path());
+            const auto [integrity, file, recordFault] = ReadFile(bank.Path());
             QCOMPARE(integrity, QString("ok"));
+            QVERIFY2(recordFault.isEmpty(), qPrintable(QString("after kill %1: ").arg(kill) + recordFault));
             bool matches = file == model.Current();
             if (!matches && pending) {
                 ++pendingWrites;
-                matches = *pending == "U" ? OneMoreDrawn(model.Current(), file) : file == model.After(*pending);
+                matches = *pending == "U" ? file.answers == model.Current().answers
+                                                && OneMoreDrawn(model.Current().marks, file.marks)
+                                          : file == model.After(*pending);
             }
             QVERIFY2(matches, qPrintable(QString("after kill %1 (writing: %2): ").arg(kill).arg(pending.value_or("-"))
                                          + Describe(model.Current(), file)));
             model.Reset(file);
         }
-        qInfo("%d kills; %d markers and %d pool preparations reported committed, all found in the file; "
+        qInfo("%d kills; %d draws, %d answers and %d pool preparations reported committed, all found in the file; "
               "%d begun writes found done; %d writes blocked by the other connection",
-              Kills, markersChecked, poolsChecked, pendingWrites, writesBlocked);
+              Kills, markersChecked, answersChecked, poolsChecked, pendingWrites, writesBlocked);
+        QVERIFY(answersChecked > 0);
     }
 };
 

@@ -21,9 +21,11 @@ class AppFixture {
 public:
     explicit AppFixture(const std::vector<BankQuestion>& questions) : AppFixture(questions, random) {}
 
-    // The program drawing from a random source of the test's own.
-    AppFixture(const std::vector<BankQuestion>& questions, RandomSource& source)
-        : bank(questions), app(prompter, source, [this] { ++programEnds; })
+    // The program drawing from a random source, and telling the time by a
+    // clock, of the test's own.
+    AppFixture(const std::vector<BankQuestion>& questions, RandomSource& source,
+               const Clock& clock = ModCommonQuiz::SystemTime())
+        : bank(questions), app(prompter, source, [this] { ++programEnds; }, clock)
     {
     }
 

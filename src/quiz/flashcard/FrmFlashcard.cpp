@@ -94,13 +94,14 @@ void FrmFlashcard::CmdShowAnswer_Click()
 void FrmFlashcard::CmdCorrect_Click()
 {
     Context().session.AnswerCorrect = true;
+    Context().common.RecordAnswer("Flashcard");
     ContinueQuiz();
 }
 
 void FrmFlashcard::CmdIncorrect_Click()
 {
     Context().session.AnswerCorrect = false;
-    Context().common.RecordMissedQuestion();
+    Context().common.RecordAnswer("Flashcard");
     ContinueQuiz();
 }
 

@@ -78,12 +78,11 @@ void ModMCGrk::CheckGreekTenseAnswer()
     auto& window = Window();
     const auto number = ChoiceNumber(window.AnswerText());
     context_.session.AnswerCorrect = GrkTenseIndex != 0 && number && *number == GrkTenseIndex;
-    if (context_.session.AnswerCorrect) {
+    if (context_.session.AnswerCorrect)
         window.ShowCorrect();
-        return;
-    }
-    window.ShowIncorrect(GrkTenseIndex != 0 ? QString::number(GrkTenseIndex) : theme_);
-    context_.common.RecordMissedQuestion();
+    else
+        window.ShowIncorrect(GrkTenseIndex != 0 ? QString::number(GrkTenseIndex) : theme_);
+    context_.common.RecordAnswer("Tense");
 }
 
 void ModMCGrk::ShowGreekTenseProgress()

@@ -171,12 +171,11 @@ void ModMC::CheckMultipleChoiceAnswer()
     auto& window = Window();
     const auto number = ChoiceNumber(window.AnswerText());
     context_.session.AnswerCorrect = number && *number == MCAnswerSlot;
-    if (context_.session.AnswerCorrect) {
+    if (context_.session.AnswerCorrect)
         window.ShowCorrect();
-        return;
-    }
-    window.ShowIncorrect(QString::number(MCAnswerSlot));
-    context_.common.RecordMissedQuestion();
+    else
+        window.ShowIncorrect(QString::number(MCAnswerSlot));
+    context_.common.RecordAnswer("MC");
 }
 
 } // namespace lumenary

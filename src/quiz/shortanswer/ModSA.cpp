@@ -76,8 +76,7 @@ void ModSA::CheckChapterAnswer()
     const bool right = chapter && !typed.isEmpty() && typed == *chapter;
     window.ShowVerdict(right, chapter);
     context_.session.AnswerCorrect = right;
-    if (!right)
-        context_.common.RecordMissedQuestion();
+    context_.common.RecordAnswer("SA");
 }
 
 } // namespace lumenary

@@ -90,8 +90,7 @@ void ModTF::CheckTrueFalseAnswer()
     const bool right = TFResponse == TFStatementTrue;
     context_.windows.Get<FrmTF>().ShowVerdict(right);
     context_.session.AnswerCorrect = right;
-    if (!right)
-        context_.common.RecordMissedQuestion();
+    context_.common.RecordAnswer("TF");
 }
 
 } // namespace lumenary

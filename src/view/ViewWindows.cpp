@@ -1,0 +1,13 @@
+#include "ViewWindows.h"
+
+#include "FrmDueQs.h"
+#include "WindowRegistry.h"
+
+namespace lumenary {
+
+void RegisterViewWindows(WindowRegistry& windows, QuizContext& context)
+{
+    windows.Register<FrmDueQs>([&context] { return std::make_unique<FrmDueQs>(context); });
+}
+
+} // namespace lumenary

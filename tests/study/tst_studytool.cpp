@@ -1,0 +1,194 @@
+// The study record in the file: what `lumenary-db study` and `lumenary-db
+// check` make of it, and a bank upgrade keeping it.
+
+#include "BankUpgrade.h"
+#include "FieldValue.h"
+#include "ModCommonPreQuiz.h"
+#include "ModCommonQuiz.h"
+#include "Session.h"
+#include "TestBank.h"
+#include "TestClock.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace lumenary;
+using namespace lumenary::test;
+
+namespace {
+
+struct Tool {
+    int exitCode = -1;
+    QStringList lines;
+    QString err;
+};
+
+Tool RunTool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(LUMENARY_DB), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+std::vector<BankQuestion> Bank()
+{
+    return {Question(1, "Kings"), Question(2, "Kings"), Question(3, "Kings"), Question(4, "Greek"),
+            Question(5, "Greek")};
+}
+
+// A quiz on the file through the program's own services, each draw judged
+// as the verdicts say.
+class Quiz {
+public:
+    explicit Quiz(const std::filesystem::path& file) { preQuiz.OpenQuestionDatabase(file); }
+
+    void Answer(const std::string& module, const std::vector<bool>& verdicts)
+    {
+        session.QuizFilter = "Module = '" + module + "'";
+        preQuiz.PrepareQuiz();
+        for (const bool right : verdicts) {
+            common.DrawRandomQuestion();
+            session.CurrentQuestionID = FieldNumber(session.QuizRecordset->Field("ID"));
+            session.AnswerCorrect = right;
+            common.RecordAnswer("Flashcard");
+        }
+    }
+
+    Session session;
+    RecordingPrompter prompter;
+    SeededRandom random;
+    TestClock clock;
+    ModCommonPreQuiz preQuiz{session, prompter};
+    ModCommonQuiz common{session, prompter, random, clock};
+};
+
+QString File(const TemporaryBank& bank)
+{
+    return QString::fromStdString(bank.Path().string());
+}
+
+} // namespace
+
+class TestStudyTool : public QObject {
+    Q_OBJECT
+
+private slots:
+    // On 7 December: Kings 1 and 2 right, 3 missed; Greek 4 missed. On the
+    // 8th the misses are due (interval 1), on the 9th the right ones too.
+    void studyCommand_data()
+    {
+        QTest::addColumn<QStringList>("day");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("the day after") << QStringList{"--day", "2026-12-08"}
+                                       << QStringList{"Greek: 1 answers, 1 cards, 1 due, 0 right in the last 30 days",
+                                                      "Kings: 3 answers, 3 cards, 1 due, 2 right in the last 30 days",
+                                                      "Total: 4 answers, 4 cards, 2 due, 2 right in the last 30 days"};
+        QTest::newRow("two days after") << QStringList{"--day", "2026-12-09"}
+                                        << QStringList{"Greek: 1 answers, 1 cards, 1 due, 0 right in the last 30 days",
+                                                       "Kings: 3 answers, 3 cards, 3 due, 2 right in the last 30 days",
+                                                       "Total: 4 answers, 4 cards, 4 due, 2 right in the last 30 days"};
+        QTest::newRow("a month on, the answers too old")
+            << QStringList{"--day", "2027-01-06"}
+            << QStringList{"Greek: 1 answers, 1 cards, 1 due, 0 right in the last 30 days",
+                           "Kings: 3 answers, 3 cards, 3 due, 0 right in the last 30 days",
+                           "Total: 4 answers, 4 cards, 4 due, 0 right in the last 30 days"};
+    }
+
+    void studyCommand()
+    {
+        QFETCH(QStringList, day);
+        QFETCH(QStringList, lines);
+        const TemporaryBank bank(Bank());
+        {
+            Quiz quiz(bank.Path());
+            quiz.Answer("Kings", {true, true, false});
+            quiz.Answer("Greek", {false});
+        }
+        const Tool tool = RunTool(QStringList{"study", File(bank)} + day);
+        QCOMPARE(tool.exitCode, 0);
+        QCOMPARE(tool.lines, lines);
+        QCOMPARE(RunTool({"check", File(bank)}).lines.filter("study").size(), 0);
+    }
+
+    void studyCommandRefusesBadInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no such date") << QStringList{"--day", "2026-02-30"};
+        QTest::newRow("no day") << QStringList{"--day"};
+        QTest::newRow("another option") << QStringList{"--days", "2026-12-08"};
+    }
+
+    void studyCommandRefusesBadInput()
+    {
+        QFETCH(QStringList, arguments);
+        const TemporaryBank bank(Bank());
+        const Tool tool = RunTool(QStringList{"study", File(bank)} + arguments);
+        QCOMPARE(tool.exitCode, 2);
+        QVERIFY2(tool.err.startsWith("lumenary-db: "), qPrintable(tool.err));
+        QVERIFY(tool.lines.isEmpty());
+    }
+
+    // A file never quizzed has no record; the totals are all nought.
+    void studyCommandOnAFileWithoutRecord()
+    {
+        const TemporaryBank bank(Bank());
+        QCOMPARE(RunTool({"study", File(bank)}).lines,
+                 QStringList{"Total: 0 answers, 0 cards, 0 due, 0 right in the last 30 days"});
+    }
+
+    void checkFindsRecordFaults()
+    {
+        const TemporaryBank bank(Bank());
+        {
+            Quiz quiz(bank.Path());
+            quiz.Answer("Kings", {true, false});
+        }
+        bank.Execute("INSERT INTO StudyAnswer (RunID, QuestionID, Way, AnsweredAt, StudyDay, Correct, Millis) "
+                     "VALUES (99, 1, 'A', '2026-12-07T10:00:00Z', '2026-12-07', 1, 5)");
+        bank.Execute("INSERT INTO StudyCard VALUES (4, 'B', 0, 11, '2026-12-07', '2026-12-07', 1, 1)");
+        bank.Execute("INSERT INTO StudyCard VALUES (5, 'B', 2.5, 5, '2026-12-07', 'soon', 0, 0)");
+        const Tool tool = RunTool({"check", File(bank)});
+        QCOMPARE(tool.exitCode, 1);
+        const QStringList faults = tool.lines.filter("study");
+        QCOMPARE(faults, (QStringList{
+            "study answer " + QString::number(bank.Number("SELECT max(ID) FROM StudyAnswer")) + ": its run 99 does not exist",
+            "study card of question 4 way B: stability 0 is not above zero",
+            "study card of question 4 way B: difficulty 11 is outside 1 to 10",
+            "study card of question 4 way B: due on 2026-12-07, not after its last answer on 2026-12-07",
+            "study card of question 4 way B: 1 lapses in 1 answers",
+            "study card of question 5 way B: LastDay \"2026-12-07\" or DueDay \"soon\" is not a date YYYY-MM-DD",
+            "study card of question 5 way B: it has 0 answers"}));
+    }
+
+    // The upgrade drops question 3 and keeps every run, answer and card,
+    // the dropped question's history included.
+    void upgradeKeepsTheRecord()
+    {
+        const TemporaryBank copy(Bank());
+        {
+            Quiz quiz(copy.Path());
+            quiz.Answer("Kings", {true, true, true});
+        }
+        auto newer = Bank();
+        newer.erase(newer.begin() + 2);
+        newer[0].english = "Reworded";
+        const TemporaryBank bank(newer);
+        const auto counts = [&] {
+            return QString::number(copy.Number("SELECT count(*) FROM StudyRun")) + "/"
+                 + QString::number(copy.Number("SELECT count(*) FROM StudyAnswer")) + "/"
+                 + QString::number(copy.Number("SELECT count(*) FROM StudyCard WHERE QuestionID = 3"));
+        };
+        QCOMPARE(counts(), QString("1/3/1"));
+        QVERIFY(UpgradeQuestionCopy(copy.Path(), bank.Path()).has_value());
+        QCOMPARE(copy.Number("SELECT count(*) FROM lm40data WHERE ID = 3"), 0LL);
+        QCOMPARE(counts(), QString("1/3/1"));
+        const QStringList lines = RunTool({"study", File(copy), "--day", "2026-12-07"}).lines;
+        QCOMPARE(lines.first(), QString("(questions no longer in the bank): 1 answers, 1 cards, 0 due, 1 right in the "
+                                        "last 30 days"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStudyTool)
+#include "tst_studytool.moc"
