@@ -179,11 +179,12 @@ void SelectionWindow::SetListButtons(QPushButton* selectAll, QPushButton* unsele
 void SelectionWindow::showEvent(QShowEvent* event)
 {
     if (!std::exchange(tabOrderArranged_, true))
-        ArrangeTabOrder();
+        if (QWidget* first = ArrangeTabOrder())
+            first->setFocus(Qt::TabFocusReason);
     LumenaryWindow::showEvent(event);
 }
 
-void SelectionWindow::ArrangeTabOrder()
+QWidget* SelectionWindow::ArrangeTabOrder()
 {
     std::vector<QWidget*> last;
     for (const auto& [index, option] : optQuiz_)
@@ -203,8 +204,7 @@ void SelectionWindow::ArrangeTabOrder()
     for (std::size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     const auto first = std::ranges::find_if(chain, [](const QWidget* widget) { return widget->isEnabled(); });
-    if (first != chain.end())
-        (*first)->setFocus(Qt::TabFocusReason);
+    return first == chain.end() ? nullptr : *first;
 }
 
 void SelectionWindow::EscapePressed()

@@ -96,10 +96,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
     // Tab visits what the window narrows, then the quiz type, the order, the
-    // list buttons and OK; the focus starts on the first of them.
-    void ArrangeTabOrder();
+    // list buttons and OK; returns the first control Tab visits that is
+    // enabled. A window that makes controls anew after it is shown calls it again.
+    QWidget* ArrangeTabOrder();
+
+private:
 
     QuizContext& context_;
     QLabel* instruction_;

@@ -62,10 +62,12 @@ FrmDueQs::FrmDueQs(QuizContext& context)
     subjectLayout->addLayout(subjectGrid_);
     subjectLayout->addStretch();
     auto* groupButtons = new QHBoxLayout;
-    groupButtons->addWidget(
-        MakeButton(QStringLiteral("CmdSelectAll"), QStringLiteral("Select &All"), [this] { TickAll(true); }));
-    groupButtons->addWidget(
-        MakeButton(QStringLiteral("CmdUnselectAll"), QStringLiteral("&Unselect All"), [this] { TickAll(false); }));
+    auto* selectAll = MakeButton(QStringLiteral("CmdSelectAll"), QStringLiteral("Select &All"), [this] { TickAll(true); });
+    auto* unselectAll =
+        MakeButton(QStringLiteral("CmdUnselectAll"), QStringLiteral("&Unselect All"), [this] { TickAll(false); });
+    SetListButtons(selectAll, unselectAll);
+    groupButtons->addWidget(selectAll);
+    groupButtons->addWidget(unselectAll);
     groupButtons->addStretch();
     subjectLayout->addLayout(groupButtons);
 
@@ -141,6 +143,8 @@ void FrmDueQs::ShowSubjects()
     }
     Instruction().setText(DueCountText(total));
     SubjectsChanged();
+    if (isVisible())
+        ArrangeTabOrder(); // the new boxes come first as Tab goes
 }
 
 void FrmDueQs::SubjectsChanged()

@@ -248,6 +248,7 @@ private slots:
         QVERIFY(!AppFixture::Find<QCheckBox>(Due, "ChkSubject(0)")->isChecked());
         AppFixture::Click(Due, "CmdSelectAll");
         AppFixture::Click(Due, "OptQuiz(2)");
+        QApplication::processEvents(); // the boxes made anew for the way are shown
         AppFixture::Find<QCheckBox>(Due, "ChkSubject(0)")->setFocus();
         AppFixture::PressEnter(Due);
 
