@@ -24,10 +24,13 @@ void ReportMarkerWriteFailure(Session& session, Prompter& prompter, const std::s
 
 void ModCommonPreQuiz::OpenQuestionDatabase(const std::filesystem::path& file)
 {
-    session_.QuestionDatabase = QuestionDatabase::Open(file);
+    session_.QuestionDatabase = QuestionDatabase::Open(file, databaseUse_);
     session_.QuestionTableName = std::string(kQuestionTableName);
-    if (session_.QuestionDatabase->ReadOnly())
-        ReportMarkerWriteFailure(session_, prompter_, "the file cannot be written");
+    // Whoever chose a database to keep unchanged has said why results are not kept.
+    if (databaseUse_ == QuestionDatabase::Use::KeepUnchanged)
+        session_.MarkerWriteFailed = true;
+    else if (session_.QuestionDatabase->ReadOnly())
+        ReportMarkerWriteFailure(session_, prompter_, session_.QuestionDatabase->NotSavedReason());
 }
 
 void ModCommonPreQuiz::PrepareQuiz()
