@@ -8,14 +8,17 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdlib>
 #include <memory>
 
 int main(int argc, char* argv[])
 {
     lumenary::SetProgramIdentity();
     lumenary::CommandLine commandLine;
+    if (!commandLine.Parse(argc, argv))
+        return EXIT_FAILURE;
     // Help, the version and the database path work without a display.
-    const auto application = commandLine.NeedsNoWindows(argc, argv)
+    const auto application = commandLine.NeedsNoWindows()
                                ? std::make_unique<QCoreApplication>(argc, argv)
                                : std::make_unique<QApplication>(argc, argv);
     commandLine.Process(*application);
@@ -33,9 +36,7 @@ int main(int argc, char* argv[])
     lumenary::MessageBoxPrompter prompter;
     lumenary::ClockRandomSource random;
     lumenary::LumenaryApp app(prompter, random, [] { QApplication::quit(); });
-    if (!app.Start(database.file.toStdString()))
+    if (!app.Start(database))
         return 1;
-    if (!database.notice.isEmpty())
-        prompter.Information(database.notice.toStdString(), "Lumenary");
     return QApplication::exec();
 }
