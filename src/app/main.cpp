@@ -1,12 +1,11 @@
 #include "CommandLine.h"
 #include "DatabaseLocation.h"
-#include "FontResolver.h"
 #include "LumenaryApp.h"
 #include "MessageBoxPrompter.h"
+#include "PictureWidget.h"
 #include "RandomSource.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdlib>
 #include <memory>
@@ -25,11 +24,10 @@ int main(int argc, char* argv[])
     if (commandLine.PrintDatabasePath())
         return lumenary::PrintDatabaseLocation(commandLine.DatabaseFile());
 
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
+    QApplication::setWindowIcon(lumenary::PictureIcon(QStringLiteral(":/images/icon.svg")));
     // The program ends when its main window and every other window are
     // closed, not when a quiz briefly hides them all.
     QApplication::setQuitOnLastWindowClosed(false);
-    lumenary::RegisterBundledFonts();
 
     const lumenary::LocatedDatabase database = lumenary::QuestionDatabaseLocation(commandLine.DatabaseFile());
 
