@@ -67,8 +67,8 @@ void ModCommonPreQuiz::PrepareQuestionPool()
     // quiz does not start and the previous marks stay as they were.
     try {
         SQLite::Transaction transaction(session_.QuestionDatabase->Sql());
-        session_.QuizRecordset->UpdateAll({{"Chosen", std::int64_t{1}}});
-        ResetPoolMarks();
+        // Chosen is set in the same pass: one write per record, not two.
+        ResetPoolMarks({{"Chosen", std::int64_t{1}}});
         transaction.commit();
     } catch (const SQLite::Exception& error) {
         throw StoreError("The quiz cannot be prepared: its questions cannot be marked in the question database \""
@@ -79,9 +79,10 @@ void ModCommonPreQuiz::PrepareQuestionPool()
     session_.ResetQuizCounters();
 }
 
-void ModCommonPreQuiz::ResetPoolMarks()
+void ModCommonPreQuiz::ResetPoolMarks(std::vector<std::pair<std::string, FieldValue>> alsoSet)
 {
-    session_.QuizRecordset->UpdateAll({{"QuestionUsed", std::int64_t{0}}, {"Correct", std::int64_t{1}}});
+    alsoSet.insert(alsoSet.begin(), {{"QuestionUsed", std::int64_t{0}}, {"Correct", std::int64_t{1}}});
+    session_.QuizRecordset->UpdateAll(alsoSet);
     session_.QuizRecordset->MoveLast();
 }
 

@@ -33,7 +33,9 @@ public:
     // Throws StoreError, with the previous marks kept, when the pool's marks
     // cannot be written.
     void PrepareQuestionPool();
-    void ResetPoolMarks();
+    // QuestionUsed 0 and Correct 1 on every pool record, with any other
+    // fields given, in one pass; leaves the pool on its last record.
+    void ResetPoolMarks(std::vector<std::pair<std::string, FieldValue>> alsoSet = {});
 
 private:
     Session& session_;

@@ -290,23 +290,43 @@ void RecordSet::UpdateAll(const std::vector<std::pair<std::string, FieldValue>>&
 std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<std::string>& names) const
 {
     Load();
+    const auto& rowIds = rows_->rowIds;
     std::string sql = "SELECT rowid";
     for (const auto& name : names)
         sql += ", " + QuoteIdentifier(rows_->columns[ColumnIndex(name)]);
-    sql += " FROM " + QuoteIdentifier(rows_->table) + " WHERE rowid IN (SELECT value FROM json_each(?))";
-    std::unordered_map<std::int64_t, std::size_t> positionOf;
-    positionOf.reserve(rows_->rowIds.size());
-    for (std::size_t position = 0; position < rows_->rowIds.size(); ++position)
-        positionOf.emplace(rows_->rowIds[position], position);
-
-    std::vector<std::vector<FieldValue>> columns(names.size(), std::vector<FieldValue>(rows_->rowIds.size()));
-    SQLite::Statement query(rows_->database->Sql(), sql);
-    query.bind(1, JsonArray(rows_->rowIds));
-    while (query.executeStep()) {
-        const std::size_t position = positionOf.at(query.getColumn(0).getInt64());
+    sql += " FROM " + QuoteIdentifier(rows_->table);
+    std::vector<std::vector<FieldValue>> columns(names.size(), std::vector<FieldValue>(rowIds.size()));
+    const auto keep = [&](const SQLite::Statement& query, std::size_t position) {
         for (std::size_t i = 0; i < names.size(); ++i)
             columns[i][position] = ReadColumn(query.getColumn(static_cast<int>(i + 1)));
+    };
+    // A pool in row-id order that fills most of its span (the usual case:
+    // IDs are row ids) is read in one pass along the table; looking each row
+    // up by id costs several times as much at tens of thousands of rows.
+    const bool dense = !rowIds.empty() && std::ranges::is_sorted(rowIds)
+                    && rowIds.back() - rowIds.front() < 2 * static_cast<std::int64_t>(rowIds.size());
+    if (dense) {
+        SQLite::Statement query(rows_->database->Sql(), sql + " WHERE rowid BETWEEN ? AND ? ORDER BY rowid");
+        query.bind(1, rowIds.front());
+        query.bind(2, rowIds.back());
+        std::size_t position = 0;
+        while (position < rowIds.size() && query.executeStep()) {
+            const auto rowId = query.getColumn(0).getInt64();
+            while (position < rowIds.size() && rowIds[position] < rowId)
+                ++position; // a row another program removed reads as null
+            if (position < rowIds.size() && rowIds[position] == rowId)
+                keep(query, position++);
+        }
+        return columns;
     }
+    std::unordered_map<std::int64_t, std::size_t> positionOf;
+    positionOf.reserve(rowIds.size());
+    for (std::size_t position = 0; position < rowIds.size(); ++position)
+        positionOf.emplace(rowIds[position], position);
+    SQLite::Statement query(rows_->database->Sql(), sql + " WHERE rowid IN (SELECT value FROM json_each(?))");
+    query.bind(1, JsonArray(rowIds));
+    while (query.executeStep())
+        keep(query, positionOf.at(query.getColumn(0).getInt64()));
     return columns;
 }
 
