@@ -287,7 +287,8 @@ void RecordSet::UpdateAll(const std::vector<std::pair<std::string, FieldValue>>&
                 (*row)[columns[i]] = fields[i].second;
 }
 
-std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<std::string>& names) const
+void RecordSet::VisitRows(const std::vector<std::string>& names,
+                          const std::function<void(std::size_t, const SQLite::Statement&)>& visit) const
 {
     Load();
     const auto& rowIds = rows_->rowIds;
@@ -295,11 +296,6 @@ std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<st
     for (const auto& name : names)
         sql += ", " + QuoteIdentifier(rows_->columns[ColumnIndex(name)]);
     sql += " FROM " + QuoteIdentifier(rows_->table);
-    std::vector<std::vector<FieldValue>> columns(names.size(), std::vector<FieldValue>(rowIds.size()));
-    const auto keep = [&](const SQLite::Statement& query, std::size_t position) {
-        for (std::size_t i = 0; i < names.size(); ++i)
-            columns[i][position] = ReadColumn(query.getColumn(static_cast<int>(i + 1)));
-    };
     // A pool in row-id order that fills most of its span (the usual case:
     // IDs are row ids) is read in one pass along the table; looking each row
     // up by id costs several times as much at tens of thousands of rows.
@@ -313,11 +309,11 @@ std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<st
         while (position < rowIds.size() && query.executeStep()) {
             const auto rowId = query.getColumn(0).getInt64();
             while (position < rowIds.size() && rowIds[position] < rowId)
-                ++position; // a row another program removed reads as null
+                ++position; // removed by another program
             if (position < rowIds.size() && rowIds[position] == rowId)
-                keep(query, position++);
+                visit(position++, query);
         }
-        return columns;
+        return;
     }
     std::unordered_map<std::int64_t, std::size_t> positionOf;
     positionOf.reserve(rowIds.size());
@@ -326,8 +322,35 @@ std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<st
     SQLite::Statement query(rows_->database->Sql(), sql + " WHERE rowid IN (SELECT value FROM json_each(?))");
     query.bind(1, JsonArray(rowIds));
     while (query.executeStep())
-        keep(query, positionOf.at(query.getColumn(0).getInt64()));
+        visit(positionOf.at(query.getColumn(0).getInt64()), query);
+}
+
+std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<std::string>& names) const
+{
+    std::vector<std::vector<FieldValue>> columns(names.size(), std::vector<FieldValue>(RecordCount()));
+    VisitRows(names, [&](std::size_t position, const SQLite::Statement& query) {
+        for (std::size_t i = 0; i < names.size(); ++i)
+            columns[i][position] = ReadColumn(query.getColumn(static_cast<int>(i + 1)));
+    });
     return columns;
+}
+
+void RecordSet::VisitTexts(const std::vector<std::string>& names,
+                           const std::function<void(std::size_t, TextFields)>& visit) const
+{
+    std::vector<std::optional<std::string_view>> fields(names.size());
+    VisitRows(names, [&](std::size_t position, const SQLite::Statement& query) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const auto column = query.getColumn(static_cast<int>(i + 1));
+            if (column.isNull()) {
+                fields[i].reset();
+                continue;
+            }
+            const char* text = column.getText(); // the length is known once the text is made
+            fields[i].emplace(text, static_cast<std::size_t>(column.getBytes()));
+        }
+        visit(position, fields);
+    });
 }
 
 bool RecordSet::FindFirst(const std::string& criterion)
