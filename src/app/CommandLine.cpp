@@ -20,6 +20,23 @@ void PrintLine(FILE* stream, const QString& text)
     std::fputs(qPrintable(text + QLatin1Char('\n')), stream);
 }
 
+// The options QGuiApplication and QApplication take out of the arguments
+// themselves: known here so that they are not refused before the
+// application has seen them.
+QList<QCommandLineOption> WindowSystemOptions()
+{
+    QList<QCommandLineOption> options;
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+                             "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "session",
+                             "display", "name", "style", "stylesheet"})
+        options.append(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
+    for (const char* name : {"reverse", "widgetcount", "qdevel", "nograb", "dograb", "sync"})
+        options.append(QCommandLineOption(QLatin1String(name)));
+    for (auto& option : options)
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return options;
+}
+
 } // namespace
 
 void SetProgramIdentity()
@@ -43,26 +60,36 @@ CommandLine::CommandLine()
     parser_.addVersionOption();
     parser_.addOption(database_);
     parser_.addOption(databasePath_);
+    // Qt's own options are written with one dash: -platform offscreen.
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser_.addOptions(WindowSystemOptions());
 }
 
-bool CommandLine::NeedsNoWindows(int argc, char* argv[])
+bool CommandLine::Parse(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    return parser_.parse(arguments)
-        && (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"))
-            || parser_.isSet(QStringLiteral("version")) || parser_.isSet(databasePath_));
+    QString mistake;
+    if (!parser_.parse(arguments))
+        mistake = parser_.errorText() + QStringLiteral(" (try --help)");
+    else if (!parser_.positionalArguments().isEmpty())
+        mistake = QStringLiteral("unexpected argument '%1' (try --help)").arg(parser_.positionalArguments().first());
+    if (mistake.isEmpty())
+        return true;
+    PrintLine(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + mistake);
+    return false;
+}
+
+bool CommandLine::NeedsNoWindows() const
+{
+    return parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"))
+        || parser_.isSet(QStringLiteral("version")) || parser_.isSet(databasePath_);
 }
 
 void CommandLine::Process(const QCoreApplication& application)
 {
     parser_.process(application);
-    if (!parser_.positionalArguments().isEmpty()) {
-        PrintLine(stderr, QStringLiteral("%1: unexpected argument '%2' (try --help)")
-                              .arg(QCoreApplication::applicationName(), parser_.positionalArguments().first()));
-        std::exit(EXIT_FAILURE);
-    }
 }
 
 QString CommandLine::DatabaseFile() const

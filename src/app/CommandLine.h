@@ -17,14 +17,17 @@ class CommandLine {
 public:
     CommandLine();
 
-    // Whether the arguments, read before any application object exists, ask
-    // only for what needs no windows (help, the version, the database path),
-    // so that it works without a display. Arguments that do not parse here may
-    // still be the windowing system's, which the application takes out.
-    bool NeedsNoWindows(int argc, char* argv[]);
+    // Reads the arguments before any application object exists, so that a
+    // mistake is refused (with a message and exit status 1) without a
+    // display. The windowing system's own options are accepted and left to
+    // the application. Returns false after printing the mistake.
+    bool Parse(int argc, char* argv[]);
 
-    // Reads the application's arguments. --help and --version print and end
-    // the program, as does a mistake (with exit status 1).
+    // Whether the arguments ask only for what needs no windows (help, the
+    // version, the database path), so that it works without a display.
+    bool NeedsNoWindows() const;
+
+    // Prints the help or the version and ends the program when asked for.
     void Process(const QCoreApplication& application);
 
     // The database FILE asked for, absolute; empty for the program's own.

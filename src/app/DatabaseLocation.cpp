@@ -7,9 +7,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumenary {
 
@@ -17,19 +24,85 @@ namespace {
 
 const QString DatabaseFileName = QString::fromLatin1(kQuestionDatabaseFileName.data(), kQuestionDatabaseFileName.size());
 
-// Copies the bank whole or not at all, so an interrupted first start never
-// leaves a half copy that later starts would take for the user's database.
-bool MakeUserCopy(const QString& bundledBank, const QString& userCopy)
+std::error_code LastError()
 {
-    const QString partial = userCopy + QStringLiteral(".partial");
-    QFile::remove(partial);
-    if (!QFile::copy(bundledBank, partial))
-        return false;
-    QFile::setPermissions(partial, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (QFile::rename(partial, userCopy))
-        return true;
-    QFile::remove(partial);
-    return false;
+    return {errno, std::generic_category()};
+}
+
+// A file made under a name of its own, removed again unless it was put in place.
+class PartialFile {
+public:
+    explicit PartialFile(const std::filesystem::path& folder)
+    {
+        std::string name = (folder / ".lm50data.db-XXXXXX").string();
+        descriptor_ = ::mkstemp(name.data());
+        if (descriptor_ >= 0)
+            path_ = name;
+    }
+    ~PartialFile()
+    {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+        if (!path_.empty())
+            ::unlink(path_.c_str());
+    }
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+
+    int Descriptor() const { return descriptor_; }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    int descriptor_ = -1;
+    std::filesystem::path path_;
+};
+
+// Copies the bank whole, under a name of its own, and puts it in place only
+// when no copy is there yet: an interrupted first start leaves no half copy
+// that later starts would take for the user's database, and of two first
+// starts at once neither replaces or removes what the other made. A copy
+// made by another start meanwhile counts as made.
+std::error_code MakeUserCopy(const std::filesystem::path& bank, const std::filesystem::path& userCopy)
+{
+    std::error_code error;
+    std::filesystem::create_directories(userCopy.parent_path(), error);
+    if (error)
+        return error;
+    const PartialFile partial(userCopy.parent_path());
+    if (partial.Descriptor() < 0)
+        return LastError();
+    std::filesystem::copy_file(bank, partial.Path(), std::filesystem::copy_options::overwrite_existing, error);
+    if (error)
+        return error;
+    if (::fchmod(partial.Descriptor(), 0644) != 0 || ::fsync(partial.Descriptor()) != 0)
+        return LastError();
+    // A hard link is made only where no file of that name exists.
+    if (::link(partial.Path().c_str(), userCopy.c_str()) != 0 && errno != EEXIST)
+        return LastError();
+    return {};
+}
+
+// Why the copy could not be made, in words for the user.
+QString DescribeCopyFailure(const std::error_code& error)
+{
+    switch (error.value()) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("the disk is full");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("the folder cannot be written");
+    case ENOTDIR:
+    case EEXIST:
+        return QStringLiteral("a file stands where that folder or one above it should be");
+    case ENAMETOOLONG:
+        return QStringLiteral("its path is too long");
+    case ELOOP:
+        return QStringLiteral("its symbolic links lead round in a loop");
+    default:
+        return QString::fromStdString(error.message());
+    }
 }
 
 // The bank installed with this program, found from the program's own folder
@@ -42,15 +115,40 @@ QString BundledBank(const QString& programFolder)
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("lumenary/") + DatabaseFileName);
 }
 
+// The user's data folder by the XDG base-directory rules: XDG_DATA_HOME when
+// it is an absolute path (a relative one is ignored), otherwise
+// ~/.local/share; none when HOME is not an absolute path either.
+QString UserDataFolder()
+{
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(dataHome))
+        return QDir::cleanPath(dataHome);
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home))
+        return QDir::cleanPath(home + QStringLiteral("/.local/share"));
+    return {};
+}
+
+LocatedDatabase InstalledBank(const QString& bundledBank, const QString& why)
+{
+    return {bundledBank,
+            why + QStringLiteral(" Lumenary runs on the installed question bank, and your results will not be kept."),
+            true};
+}
+
 } // namespace
 
 LocatedDatabase LocateQuestionDatabase(const QString& programFolder, const QString& userDataFolder,
                                        const QString& bundledBank)
 {
     const QString besideProgram = programFolder + QLatin1Char('/') + DatabaseFileName;
-    if (QFileInfo::exists(besideProgram) || userDataFolder.isEmpty())
+    if (QFileInfo::exists(besideProgram))
         return {besideProgram, {}};
     const bool haveBank = !bundledBank.isEmpty() && QFileInfo::exists(bundledBank);
+    if (userDataFolder.isEmpty())
+        return haveBank ? InstalledBank(bundledBank, QStringLiteral("There is no folder for your copy of the question "
+                                                                    "bank: HOME is not set to a folder."))
+                        : LocatedDatabase{besideProgram, {}};
     const QString userCopy = userDataFolder + QLatin1Char('/') + DatabaseFileName;
     if (QFileInfo::exists(userCopy)) {
         if (!haveBank)
@@ -65,13 +163,11 @@ LocatedDatabase LocateQuestionDatabase(const QString& programFolder, const QStri
     }
     if (!haveBank)
         return {besideProgram, {}};
-    if (QDir().mkpath(userDataFolder) && MakeUserCopy(bundledBank, userCopy))
+    const std::error_code failure = MakeUserCopy(bundledBank.toStdString(), userCopy.toStdString());
+    if (!failure)
         return {userCopy, {}};
-    // The installed bank cannot be written by a user, so quizzes run on it
-    // without keeping results rather than not at all.
-    return {bundledBank, QStringLiteral("Your copy of the question bank could not be made in \"%1\". Lumenary runs on "
-                                        "the installed bank, and your results will not be kept.")
-                             .arg(userDataFolder)};
+    return InstalledBank(bundledBank, QStringLiteral("Your copy of the question bank could not be made in \"%1\" (%2).")
+                                          .arg(userDataFolder, DescribeCopyFailure(failure)));
 }
 
 LocatedDatabase QuestionDatabaseLocation(const QString& ownDatabase)
@@ -79,7 +175,7 @@ LocatedDatabase QuestionDatabaseLocation(const QString& ownDatabase)
     if (!ownDatabase.isEmpty())
         return {ownDatabase, {}};
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString userData = UserDataFolder();
     return LocateQuestionDatabase(programFolder,
                                   userData.isEmpty() ? QString() : userData + QLatin1Char('/') + QLatin1String(ApplicationId),
                                   BundledBank(programFolder));

@@ -58,7 +58,13 @@ FrmMain::FrmMain(MainWindowServices services)
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("PortraitArea"));
-    central->setStyleSheet(QStringLiteral("#PortraitArea { background: #4a4a4a; } QLabel { color: #f0f0f0; }"));
+    // Colours by palette: a style sheet would make Qt build its style-sheet
+    // machinery before the first window is painted.
+    QPalette colours = central->palette();
+    colours.setColor(QPalette::Window, QColor(0x4a, 0x4a, 0x4a));
+    colours.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf0));
+    central->setPalette(colours);
+    central->setAutoFillBackground(true);
     auto* portrait = new PictureWidget(QStringLiteral(":/images/portrait.svg"), central);
     portrait->setObjectName(QStringLiteral("PicPortrait"));
     auto* layout = new QVBoxLayout(central);

@@ -18,8 +18,9 @@ LumenaryApp::LumenaryApp(Prompter& prompter, RandomSource& random, std::function
 
 LumenaryApp::~LumenaryApp() = default;
 
-bool LumenaryApp::Start(const std::filesystem::path& databaseFile)
+bool LumenaryApp::Start(const std::filesystem::path& databaseFile, QuestionDatabase::Use use)
 {
+    preQuiz_.SetDatabaseUse(use);
     try {
         main_ = std::make_unique<FrmMain>(MainWindowServices{session_, prompter_, preQuiz_, common_, languages_,
                                                              windows_, databaseFile, endProgram_});
@@ -28,6 +29,16 @@ bool LumenaryApp::Start(const std::filesystem::path& databaseFile)
         return false;
     }
     main_->show();
+    return true;
+}
+
+bool LumenaryApp::Start(const LocatedDatabase& database)
+{
+    if (!Start(database.file.toStdString(),
+               database.installedBank ? QuestionDatabase::Use::KeepUnchanged : QuestionDatabase::Use::ReadWrite))
+        return false;
+    if (!database.notice.isEmpty())
+        prompter_.Information(database.notice.toStdString(), "Lumenary");
     return true;
 }
 

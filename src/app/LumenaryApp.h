@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DatabaseLocation.h"
 #include "ModCommonPreQuiz.h"
 #include "ModCommonQuiz.h"
 #include "ModLanguages.h"
@@ -27,7 +28,12 @@ public:
     // Opens the database as the main window is made, then shows it. On a
     // database that cannot be opened, shows the reason and returns false
     // with no window left.
-    bool Start(const std::filesystem::path& databaseFile);
+    bool Start(const std::filesystem::path& databaseFile,
+               QuestionDatabase::Use use = QuestionDatabase::Use::ReadWrite);
+    // The same on the database located for this run: the installed bank is
+    // kept unchanged, and what the user must know about it is said once the
+    // main window is up.
+    bool Start(const LocatedDatabase& database);
 
     FrmMain& MainWindow() { return *main_; }
     Session& State() { return session_; }

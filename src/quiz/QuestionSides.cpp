@@ -12,21 +12,31 @@ QString Text(const RecordSet& record, const char* field)
     return QString::fromStdString(FieldText(record.Field(field)));
 }
 
-QString PartA(const Session& session, const RecordSet& record)
+const char* PartA(const Session& session)
 {
-    return Text(record, session.UseFrench ? "French" : "English");
+    return session.UseFrench ? "French" : "English";
 }
 
 } // namespace
 
+const char* QuestionField(const Session& session)
+{
+    return session.Flip ? "Hebrew" : PartA(session);
+}
+
+const char* AnswerField(const Session& session)
+{
+    return session.Flip ? PartA(session) : "Hebrew";
+}
+
 QString QuestionSide(const Session& session, const RecordSet& record)
 {
-    return session.Flip ? Text(record, "Hebrew") : PartA(session, record);
+    return Text(record, QuestionField(session));
 }
 
 QString AnswerSide(const Session& session, const RecordSet& record)
 {
-    return session.Flip ? PartA(session, record) : Text(record, "Hebrew");
+    return Text(record, AnswerField(session));
 }
 
 QString ThemeLine(const RecordSet& record)

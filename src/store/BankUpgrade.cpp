@@ -9,7 +9,10 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace lumenary {
 
@@ -28,21 +31,21 @@ std::string EachField(const char* separator, Term term)
     return joined;
 }
 
-// The bank is read through a URI so that it is opened read-only whoever runs us.
-std::string ReadOnlyUri(const std::filesystem::path& file)
+// The content fields that one of the two tables lacks, as "Hebrew, Theme";
+// an upgrade that would copy them cannot run.
+std::string MissingFields(SQLite::Database& database, const std::string& schema)
 {
-    std::string uri = "file:";
-    for (const unsigned char c : std::filesystem::absolute(file).string()) {
-        if (c == '?' || c == '#' || c == '%' || c < 0x20) {
-            static constexpr char hex[] = "0123456789ABCDEF";
-            uri += '%';
-            uri += hex[c >> 4];
-            uri += hex[c & 0xF];
-        } else {
-            uri += static_cast<char>(c);
-        }
-    }
-    return uri + "?mode=ro";
+    SQLite::Statement columns(database, "SELECT name FROM pragma_table_info(?, ?)");
+    columns.bind(1, std::string(kQuestionTableName));
+    columns.bind(2, schema);
+    std::vector<std::string> present;
+    while (columns.executeStep())
+        present.push_back(columns.getColumn(0).getString());
+    std::string missing;
+    for (const std::string field : ContentFields)
+        if (std::ranges::none_of(present, [&](const std::string& column) { return SameName(column, field); }))
+            missing += (missing.empty() ? "" : ", ") + field;
+    return missing;
 }
 
 BankChanges ApplyBank(SQLite::Database& database, const std::string& bankVersion)
@@ -74,20 +77,27 @@ std::optional<BankChanges> UpgradeQuestionCopy(const std::filesystem::path& copy
                           + "\" could not be brought up to date with \"" + bank.string() + "\" (" + reason + ").");
     };
     try {
-        const bool writable = WritableFile(copy);
-        SQLite::Database database(copy.string(),
-                                  (writable ? SQLite::OPEN_READWRITE : SQLite::OPEN_READONLY) | SQLite::OPEN_URI, 2000);
+        // A copy that cannot be written is only read; the bank is read as
+        // it is, whoever runs us.
+        const std::string notWritable = WhyNotWritable(copy);
+        SQLite::Database database(notWritable.empty() ? FileUri(copy, "mode=rw") : UnwrittenUri(copy),
+                                  (notWritable.empty() ? SQLite::OPEN_READWRITE : SQLite::OPEN_READONLY)
+                                      | SQLite::OPEN_URI,
+                                  2000);
         SQLite::Statement attach(database, "ATTACH DATABASE ? AS bank");
-        attach.bind(1, ReadOnlyUri(bank));
+        attach.bind(1, FileUri(bank, "mode=ro&immutable=1"));
         attach.exec();
         const auto bankVersion = ReadBankVersion(database, "bank");
         if (!OlderBank(ReadBankVersion(database), bankVersion))
             return std::nullopt;
-        if (!writable)
-            throw failed("the copy cannot be written");
+        if (!notWritable.empty())
+            throw failed(notWritable);
+        for (const auto& [schema, whose] : {std::pair{"main", "the copy"}, std::pair{"bank", "the installed bank"}})
+            if (const auto missing = MissingFields(database, schema); !missing.empty())
+                throw failed(std::string(whose) + " lacks the field(s) " + missing);
         return ApplyBank(database, *bankVersion);
     } catch (const SQLite::Exception& error) {
-        throw failed(error.what());
+        throw failed(DescribeFailure(error));
     }
 }
 

@@ -24,10 +24,13 @@ void ReportMarkerWriteFailure(Session& session, Prompter& prompter, const std::s
 
 void ModCommonPreQuiz::OpenQuestionDatabase(const std::filesystem::path& file)
 {
-    session_.QuestionDatabase = QuestionDatabase::Open(file);
+    session_.QuestionDatabase = QuestionDatabase::Open(file, databaseUse_);
     session_.QuestionTableName = std::string(kQuestionTableName);
-    if (session_.QuestionDatabase->ReadOnly())
-        ReportMarkerWriteFailure(session_, prompter_, "the file cannot be written");
+    // Whoever chose a database to keep unchanged has said why results are not kept.
+    if (databaseUse_ == QuestionDatabase::Use::KeepUnchanged)
+        session_.MarkerWriteFailed = true;
+    else if (session_.QuestionDatabase->ReadOnly())
+        ReportMarkerWriteFailure(session_, prompter_, session_.QuestionDatabase->NotSavedReason());
 }
 
 void ModCommonPreQuiz::PrepareQuiz()
@@ -64,8 +67,8 @@ void ModCommonPreQuiz::PrepareQuestionPool()
     // quiz does not start and the previous marks stay as they were.
     try {
         SQLite::Transaction transaction(session_.QuestionDatabase->Sql());
-        session_.QuizRecordset->UpdateAll({{"Chosen", std::int64_t{1}}});
-        ResetPoolMarks();
+        // Chosen is set in the same pass: one write per record, not two.
+        ResetPoolMarks({{"Chosen", std::int64_t{1}}});
         transaction.commit();
     } catch (const SQLite::Exception& error) {
         throw StoreError("The quiz cannot be prepared: its questions cannot be marked in the question database \""
@@ -76,9 +79,10 @@ void ModCommonPreQuiz::PrepareQuestionPool()
     session_.ResetQuizCounters();
 }
 
-void ModCommonPreQuiz::ResetPoolMarks()
+void ModCommonPreQuiz::ResetPoolMarks(std::vector<std::pair<std::string, FieldValue>> alsoSet)
 {
-    session_.QuizRecordset->UpdateAll({{"QuestionUsed", std::int64_t{0}}, {"Correct", std::int64_t{1}}});
+    alsoSet.insert(alsoSet.begin(), {{"QuestionUsed", std::int64_t{0}}, {"Correct", std::int64_t{1}}});
+    session_.QuizRecordset->UpdateAll(alsoSet);
     session_.QuizRecordset->MoveLast();
 }
 

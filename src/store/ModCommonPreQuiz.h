@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldValue.h"
+#include "QuestionDatabase.h"
 
 #include <filesystem>
 #include <utility>
@@ -20,6 +21,9 @@ class ModCommonPreQuiz {
 public:
     ModCommonPreQuiz(Session& session, Prompter& prompter) : session_(session), prompter_(prompter) {}
 
+    // How the next database is opened: KeepUnchanged for a bank that must
+    // never be written, the user having been told that results are not kept.
+    void SetDatabaseUse(QuestionDatabase::Use use) { databaseUse_ = use; }
     // Opens the database file and keeps it in the session. Throws StoreError.
     void OpenQuestionDatabase(const std::filesystem::path& file);
 
@@ -29,11 +33,14 @@ public:
     // Throws StoreError, with the previous marks kept, when the pool's marks
     // cannot be written.
     void PrepareQuestionPool();
-    void ResetPoolMarks();
+    // QuestionUsed 0 and Correct 1 on every pool record, with any other
+    // fields given, in one pass; leaves the pool on its last record.
+    void ResetPoolMarks(std::vector<std::pair<std::string, FieldValue>> alsoSet = {});
 
 private:
     Session& session_;
     Prompter& prompter_;
+    QuestionDatabase::Use databaseUse_ = QuestionDatabase::Use::ReadWrite;
 };
 
 // Tells the user, once per run, that results cannot be saved.

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cerrno>
 #include <unistd.h>
 
 namespace lumenary {
@@ -22,17 +22,76 @@ std::string Quoted(const std::filesystem::path& file)
     return "\"" + file.string() + "\"";
 }
 
+// SQLite refuses names longer than 512 bytes, and it names the journal with
+// "-journal" added to the file's absolute path.
+constexpr std::size_t LongestPath = 512 - std::string_view("-journal").size();
+
+// Why a file cannot be used, found before SQLite opens it: SQLite would
+// call most of these "unable to open database file", and it waits for ever
+// on a named pipe.
 void CheckReadableFile(const std::filesystem::path& file)
 {
+    const std::string name = "The question database " + Quoted(file);
+    const auto absolute = std::filesystem::absolute(file).lexically_normal().string();
+    if (absolute.size() > LongestPath)
+        throw StoreError(name + " has a path of " + std::to_string(absolute.size()) + " bytes; SQLite opens files whose "
+                         "path is at most " + std::to_string(LongestPath) + " bytes. Move it to a shorter path.");
     std::error_code error;
     const auto status = std::filesystem::status(file, error);
+    if (error.value() == ELOOP)
+        throw StoreError(name + " cannot be reached: its symbolic links lead round in a loop.");
+    if (error.value() == EACCES)
+        throw StoreError(name + " cannot be reached: a folder on its path may not be opened (permission denied).");
     if (!std::filesystem::exists(status))
-        throw StoreError("The question database " + Quoted(file) + " was not found.");
+        throw StoreError(name + " was not found.");
     if (std::filesystem::is_directory(status))
-        throw StoreError("The question database " + Quoted(file) + " is a folder, not a database file.");
-    if (!std::ifstream(file, std::ios::binary))
-        throw StoreError("The question database " + Quoted(file) + " cannot be read: permission denied.");
+        throw StoreError(name + " is a folder, not a database file.");
+    if (!std::filesystem::is_regular_file(status))
+        throw StoreError(name + " is not a regular file (it is a named pipe, a device or a socket), so it cannot be a "
+                         "database file.");
+    if (::access(file.c_str(), R_OK) != 0)
+        throw StoreError(name + " cannot be read: permission denied.");
 }
+
+// A disk with less room than SQLite needs to begin writing (its shared
+// index of 32 KiB and the journal of a few marks) counts as full: opening
+// for writing would fail with an input/output error and leave a stub index.
+bool DiskFull(const std::filesystem::path& folder)
+{
+    constexpr std::uintmax_t RoomToWrite = 256 * 1024;
+    std::error_code error;
+    const auto space = std::filesystem::space(folder, error);
+    return !error && space.available < RoomToWrite;
+}
+
+std::filesystem::path Folder(const std::filesystem::path& file)
+{
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+// A file or folder whose write permissions are all off counts as read-only
+// even for a user who could override them.
+bool Writable(const std::filesystem::path& path)
+{
+    std::error_code error;
+    const auto permissions = std::filesystem::status(path, error).permissions();
+    const auto anyWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write
+                        | std::filesystem::perms::others_write;
+    return (permissions & anyWrite) != std::filesystem::perms::none && ::access(path.c_str(), W_OK) == 0;
+}
+
+// Copies a file that is not to be written into memory.
+std::unique_ptr<SQLite::Database> CopyIntoMemory(const std::filesystem::path& file, QuestionDatabase::Use use)
+{
+    SQLite::Database onDisk(use == QuestionDatabase::Use::KeepUnchanged ? FileUri(file, "mode=ro&immutable=1")
+                                                                        : UnwrittenUri(file),
+                            SQLite::OPEN_READONLY | SQLite::OPEN_URI);
+    auto inMemory = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE);
+    SQLite::Backup(*inMemory, onDisk).executeStep();
+    return inMemory;
+}
+
+constexpr char DiskFullReason[] = "the disk is full";
 
 // How long a write waits for another program to release the file.
 constexpr int BusyTimeoutMs = 1500;
@@ -49,23 +108,57 @@ std::string DescribeFailure(const SQLite::Exception& error)
         return "the disk is full";
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        return std::string("the file is damaged: ") + error.what();
+        return "the file is damaged";
     case SQLITE_READONLY:
         return "the file cannot be written";
+    case SQLITE_IOERR:
+        return "the disk reported an input/output error";
+    case SQLITE_CANTOPEN:
+        return "the file or its journal cannot be opened";
+    case SQLITE_NOMEM:
+        return "there is not enough memory";
     default:
-        return error.what();
+        return std::string("the database engine reports \"") + error.what() + "\"";
     }
 }
 
 bool WritableFile(const std::filesystem::path& file)
 {
-    const auto folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    return Writable(file) && Writable(Folder(file));
+}
+
+std::string UnwrittenUri(const std::filesystem::path& file)
+{
     std::error_code error;
-    const auto permissions = std::filesystem::status(file, error).permissions();
-    const auto anyWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write
-                        | std::filesystem::perms::others_write;
-    return (permissions & anyWrite) != std::filesystem::perms::none && ::access(file.c_str(), W_OK) == 0
-        && ::access(folder.c_str(), W_OK) == 0;
+    const auto journal = std::filesystem::file_size(file.string() + "-wal", error);
+    return FileUri(file, !error && journal > 0 ? "mode=ro" : "mode=ro&immutable=1");
+}
+
+std::string WhyNotWritable(const std::filesystem::path& file)
+{
+    if (!Writable(file))
+        return "the file cannot be written";
+    if (!Writable(Folder(file)))
+        return "its folder " + Quoted(Folder(file)) + " cannot be written, and SQLite keeps its journal there";
+    if (DiskFull(Folder(file)))
+        return DiskFullReason;
+    return {};
+}
+
+std::string FileUri(const std::filesystem::path& file, std::string_view query)
+{
+    std::string uri = "file:";
+    for (const unsigned char c : std::filesystem::absolute(file).string()) {
+        if (c == '?' || c == '#' || c == '%' || c < 0x20) {
+            static constexpr char hex[] = "0123456789ABCDEF";
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 0xF];
+        } else {
+            uri += static_cast<char>(c);
+        }
+    }
+    return uri + "?" + std::string(query);
 }
 
 const std::vector<std::string>& QuestionFieldNames()
@@ -108,19 +201,17 @@ std::string JsonArray(const std::vector<std::int64_t>& numbers)
 std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::path& file, Use use)
 {
     CheckReadableFile(file);
-    const bool readOnly = use == Use::ReadOnly || !WritableFile(file);
+    const std::string notSaved = use == Use::KeepUnchanged ? "the file is kept unchanged"
+                               : use == Use::ReadWrite     ? WhyNotWritable(file)
+                                                           : std::string();
     std::unique_ptr<SQLite::Database> database;
     try {
-        if (use == Use::ReadOnly) {
+        if (use == Use::ReadOnly)
             database = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READONLY);
-        } else if (readOnly) {
-            // Work on a copy in memory: quizzes mark their records as they go.
-            SQLite::Database onDisk(file.string(), SQLite::OPEN_READONLY);
-            database = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE);
-            SQLite::Backup(*database, onDisk).executeStep();
-        } else {
+        else if (!notSaved.empty()) // quizzes mark their records as they go, in memory
+            database = CopyIntoMemory(file, use);
+        else
             database = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READWRITE, BusyTimeoutMs);
-        }
         // A damaged page is found now, not in the middle of a quiz.
         SQLite::Statement check(*database, "PRAGMA quick_check(1)");
         if (check.executeStep() && check.getColumn(0).getString() != "ok")
@@ -133,19 +224,27 @@ std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::
                              + " is in use by another program, perhaps another copy of Lumenary. Close that "
                                "program, then start Lumenary again.");
         if (code == SQLITE_CORRUPT)
-            throw StoreError("The question database " + Quoted(file) + " is damaged (" + error.what()
-                             + "). Start again from a copy of the bundled question bank.");
-        throw StoreError("The question database " + Quoted(file) + " is not a usable SQLite database ("
-                         + error.what() + ").");
+            throw StoreError("The question database " + Quoted(file)
+                             + " is damaged. Start again from a copy of the bundled question bank.");
+        if (code == SQLITE_IOERR && notSaved == DiskFullReason)
+            throw StoreError("The question database " + Quoted(file) + " cannot be read while the disk is full: "
+                             "SQLite needs room beside it to read the changes it holds. Free some room on the disk, "
+                             "then start Lumenary again.");
+        if (code == SQLITE_NOTADB)
+            throw StoreError("The question database " + Quoted(file)
+                             + " is not a usable SQLite database: the file holds something else.");
+        throw StoreError("The question database " + Quoted(file) + " cannot be opened: " + DescribeFailure(error) + ".");
     }
-    std::shared_ptr<QuestionDatabase> opened(new QuestionDatabase(std::move(database), file, readOnly));
+    std::shared_ptr<QuestionDatabase> opened(new QuestionDatabase(std::move(database), file, notSaved));
     opened->CheckQuestionTable();
-    if (use == Use::ReadOnly)
+    if (use == Use::ReadOnly) {
+        opened->notSaved_ = "it is opened only to be read";
         return opened;
+    }
     try {
         opened->EnsureBlacklist();
         EnsureStudyTables(opened->Sql());
-        if (!readOnly) {
+        if (notSaved.empty()) {
             // WAL with NORMAL sync: each marker commit survives the program being ended at once.
             opened->Sql().exec("PRAGMA journal_mode=WAL");
             opened->Sql().exec("PRAGMA synchronous=NORMAL");
@@ -159,8 +258,8 @@ std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::
 }
 
 QuestionDatabase::QuestionDatabase(std::unique_ptr<SQLite::Database> database, std::filesystem::path path,
-                                   bool readOnly)
-    : database_(std::move(database)), path_(std::move(path)), readOnly_(readOnly)
+                                   std::string notSaved)
+    : database_(std::move(database)), path_(std::move(path)), notSaved_(std::move(notSaved))
 {
 }
 

@@ -293,27 +293,70 @@ void RecordSet::UpdateAll(const std::vector<std::pair<std::string, FieldValue>>&
                 (*row)[columns[i]] = fields[i].second;
 }
 
-std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<std::string>& names) const
+void RecordSet::VisitRows(const std::vector<std::string>& names,
+                          const std::function<void(std::size_t, const SQLite::Statement&)>& visit) const
 {
     Load();
+    const auto& rowIds = rows_->rowIds;
     std::string sql = "SELECT rowid";
     for (const auto& name : names)
         sql += ", " + QuoteIdentifier(rows_->columns[ColumnIndex(name)]);
-    sql += " FROM " + QuoteIdentifier(rows_->table) + " WHERE rowid IN (SELECT value FROM json_each(?))";
+    sql += " FROM " + QuoteIdentifier(rows_->table);
+    // A pool in row-id order that fills most of its span (the usual case:
+    // IDs are row ids) is read in one pass along the table; looking each row
+    // up by id costs several times as much at tens of thousands of rows.
+    const bool dense = !rowIds.empty() && std::ranges::is_sorted(rowIds)
+                    && rowIds.back() - rowIds.front() < 2 * static_cast<std::int64_t>(rowIds.size());
+    if (dense) {
+        SQLite::Statement query(rows_->database->Sql(), sql + " WHERE rowid BETWEEN ? AND ? ORDER BY rowid");
+        query.bind(1, rowIds.front());
+        query.bind(2, rowIds.back());
+        std::size_t position = 0;
+        while (position < rowIds.size() && query.executeStep()) {
+            const auto rowId = query.getColumn(0).getInt64();
+            while (position < rowIds.size() && rowIds[position] < rowId)
+                ++position; // removed by another program
+            if (position < rowIds.size() && rowIds[position] == rowId)
+                visit(position++, query);
+        }
+        return;
+    }
     std::unordered_map<std::int64_t, std::size_t> positionOf;
-    positionOf.reserve(rows_->rowIds.size());
-    for (std::size_t position = 0; position < rows_->rowIds.size(); ++position)
-        positionOf.emplace(rows_->rowIds[position], position);
+    positionOf.reserve(rowIds.size());
+    for (std::size_t position = 0; position < rowIds.size(); ++position)
+        positionOf.emplace(rowIds[position], position);
+    SQLite::Statement query(rows_->database->Sql(), sql + " WHERE rowid IN (SELECT value FROM json_each(?))");
+    query.bind(1, JsonArray(rowIds));
+    while (query.executeStep())
+        visit(positionOf.at(query.getColumn(0).getInt64()), query);
+}
 
-    std::vector<std::vector<FieldValue>> columns(names.size(), std::vector<FieldValue>(rows_->rowIds.size()));
-    SQLite::Statement query(rows_->database->Sql(), sql);
-    query.bind(1, JsonArray(rows_->rowIds));
-    while (query.executeStep()) {
-        const std::size_t position = positionOf.at(query.getColumn(0).getInt64());
+std::vector<std::vector<FieldValue>> RecordSet::ReadColumns(const std::vector<std::string>& names) const
+{
+    std::vector<std::vector<FieldValue>> columns(names.size(), std::vector<FieldValue>(RecordCount()));
+    VisitRows(names, [&](std::size_t position, const SQLite::Statement& query) {
         for (std::size_t i = 0; i < names.size(); ++i)
             columns[i][position] = ReadColumn(query.getColumn(static_cast<int>(i + 1)));
-    }
+    });
     return columns;
+}
+
+void RecordSet::VisitTexts(const std::vector<std::string>& names,
+                           const std::function<void(std::size_t, TextFields)>& visit) const
+{
+    std::vector<std::optional<std::string_view>> fields(names.size());
+    VisitRows(names, [&](std::size_t position, const SQLite::Statement& query) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const auto column = query.getColumn(static_cast<int>(i + 1));
+            if (column.isNull()) {
+                fields[i].reset();
+                continue;
+            }
+            const char* text = column.getText(); // the length is known once the text is made
+            fields[i].emplace(text, static_cast<std::size_t>(column.getBytes()));
+        }
+        visit(position, fields);
+    });
 }
 
 bool RecordSet::FindFirst(const std::string& criterion)

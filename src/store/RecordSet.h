@@ -4,13 +4,19 @@
 #include "FilterSql.h"
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+namespace SQLite {
+class Statement;
+}
 
 namespace lumenary {
 
@@ -68,11 +74,24 @@ public:
     // order, read in one query without filling the cache.
     std::vector<std::vector<FieldValue>> ReadColumns(const std::vector<std::string>& names) const;
 
+    // The same as text, without copying: visit(position, fields) for every
+    // row of the set, the fields in the order named (none for a null). The
+    // texts live only during the call. A row another program removed is
+    // not visited.
+    using TextFields = std::span<const std::optional<std::string_view>>;
+    void VisitTexts(const std::vector<std::string>& names,
+                    const std::function<void(std::size_t, TextFields)>& visit) const;
+
     // Positions on the first row that satisfies a criterion such as "ID = 417";
     // returns false, keeping the position, when no row does.
     bool FindFirst(const std::string& criterion);
 
 private:
+    // Runs visit(position, row) for every row of the set, the row holding the
+    // row id and then the named fields.
+    void VisitRows(const std::vector<std::string>& names,
+                   const std::function<void(std::size_t, const SQLite::Statement&)>& visit) const;
+
     struct Rows;
     enum class EditMode { None, Edit, AddNew };
 

@@ -9,12 +9,15 @@ namespace lumenary {
 
 namespace {
 
+const QString GreekFamily = QStringLiteral("Gentium Plus");
+const QString HebrewFamily = QStringLiteral("Ezra SIL");
+
 QString FamilyFor(const std::string& role)
 {
     if (role == GreekFontRole || role == "Bwgrkl")
-        return QStringLiteral("Gentium Plus");
+        return GreekFamily;
     if (role == HebrewFontRole)
-        return QStringLiteral("Ezra SIL");
+        return HebrewFamily;
     if (role == EnglishFontRole)
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     return QString::fromStdString(role);
@@ -24,13 +27,20 @@ QString FamilyFor(const std::string& role)
 
 void RegisterBundledFonts()
 {
-    for (const char* file : {":/fonts/GentiumPlus-Regular.ttf", ":/fonts/GentiumPlus-Bold.ttf", ":/fonts/SILEOT.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    static const bool registered = [] {
+        for (const char* file : {":/fonts/GentiumPlus-Regular.ttf", ":/fonts/GentiumPlus-Bold.ttf", ":/fonts/SILEOT.ttf"})
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        return true;
+    }();
+    (void)registered;
 }
 
 QFont ResolveFont(const std::string& role, int pointSize, bool bold)
 {
-    QFont font(FamilyFor(role));
+    const QString family = FamilyFor(role);
+    if (family == GreekFamily || family == HebrewFamily)
+        RegisterBundledFonts();
+    QFont font(family);
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;

@@ -6,8 +6,9 @@
 
 namespace lumenary {
 
-// Makes the fonts built into the program known to Qt. Call once, after the
-// application object exists.
+// Makes the fonts built into the program known to Qt, once; later calls do
+// nothing. ResolveFont calls it when a bundled font is first asked for, so
+// start-up does not wait for fonts the main window does not show.
 void RegisterBundledFonts();
 
 // The real font for one of the program's font roles: "bwgrkl" is the

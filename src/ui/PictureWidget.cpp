@@ -28,4 +28,20 @@ void PictureWidget::paintEvent(QPaintEvent*)
     QPainter(this).drawPixmap(0, 0, drawn_);
 }
 
+QIcon PictureIcon(const QString& resource)
+{
+    QSvgRenderer renderer(resource);
+    QIcon icon;
+    for (const int side : {16, 32, 48, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 } // namespace lumenary

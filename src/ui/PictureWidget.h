@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <QWidget>
@@ -22,5 +23,10 @@ private:
     QSvgRenderer renderer_;
     QPixmap drawn_;
 };
+
+// One of the program's pictures as a window icon, drawn at the usual icon
+// sizes. Drawn here rather than by Qt's SVG icon plugin, whose loading
+// would delay the first window.
+QIcon PictureIcon(const QString& resource);
 
 } // namespace lumenary

@@ -63,10 +63,11 @@ private slots:
 
         const QString expectedFile = expected == "beside" ? files[0] : expected == "copy" ? files[1] : bank;
         QCOMPARE(located.file, expectedFile);
+        QCOMPARE(located.installedBank, expected == "bank");
         QCOMPARE(!located.notice.isEmpty(), told);
         QCOMPARE(FileBankVersion(located.file.toStdString()), FileBankVersion((version == "new" ? bank : old).toStdString()));
         QCOMPARE(FileContent(files[0].toStdString()), besideBefore);
-        QVERIFY(!QFile::exists(files[1] + ".partial"));
+        QCOMPARE(QDir(user).entryList(QDir::Files | QDir::Hidden).filter(".lm50data.db-"), QStringList{}); // no half copy
     }
 
     void separatorIsAlwaysAdded()

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 using namespace lumenary::test;
 
 namespace {
@@ -30,14 +33,19 @@ private:
 
     QString Installed(const QString& path) const { return prefix_ + "/" + path; }
 
-    Run RunInstalled(const QString& program, const QStringList& arguments) const
+    // With no display: what these runs do must not need one.
+    QProcessEnvironment Environment(const QString& home) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home_);
-        for (const char* variable : {"XDG_DATA_HOME", "XDG_DATA_DIRS"})
+        environment.insert("HOME", home);
+        for (const char* variable : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(variable);
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        return RunProgram(Installed("bin/" + program), arguments, environment);
+        return environment;
+    }
+
+    Run RunInstalled(const QString& program, const QStringList& arguments) const
+    {
+        return RunProgram(Installed("bin/" + program), arguments, Environment(home_));
     }
 
 private slots:
@@ -85,9 +93,12 @@ private slots:
         QTest::newRow("tool version") << "lumenary-db" << QStringList{"--version"} << 0
                                       << "lumenary-db " + version + "\n" << "";
         QTest::newRow("help") << "lumenary" << QStringList{"--help"} << 0 << "--database-path" << "";
-        QTest::newRow("unknown option") << "lumenary" << QStringList{"--colour"} << 1 << "" << "colour";
+        QTest::newRow("unknown option") << "lumenary" << QStringList{"--bogus"} << 1 << "" << "Unknown option 'bogus'";
         QTest::newRow("stray argument") << "lumenary" << QStringList{"quiz"} << 1 << ""
                                         << "unexpected argument 'quiz'";
+        QTest::newRow("stray argument after the windowing system's options")
+            << "lumenary" << QStringList{"-platform", "offscreen", "-reverse", "quiz"} << 1 << ""
+            << "unexpected argument 'quiz'";
         QTest::newRow("database without a file") << "lumenary" << QStringList{"--database"} << 1 << "" << "database";
         QTest::newRow("own database that is not there")
             << "lumenary" << QStringList{"--database-path", "--database", "/nowhere/mine.db"} << 1
@@ -121,6 +132,74 @@ private slots:
 
         const Run check = RunInstalled("lumenary-db", {"check", bank});
         QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
+    }
+
+    // The XDG base-directory rules: a relative XDG_DATA_HOME is ignored;
+    // without a home folder there is no place for the copy, and the program
+    // runs on the installed bank, saying so.
+    void dataFolderFollowsTheXdgRules_data()
+    {
+        QTest::addColumn<QString>("home");     // "-" for unset
+        QTest::addColumn<QString>("dataHome"); // "-" for unset; "ROOT" stands for the test's folder
+        QTest::addColumn<QString>("expected"); // the path printed, with HOME, ROOT and PREFIX standing for those
+        QTest::addColumn<QString>("told");
+        const QString copy = "/" + AppId + "/lm50data.db";
+        QTest::newRow("absolute XDG_DATA_HOME") << "HOME" << "ROOT/data" << "ROOT/data" + copy << "";
+        QTest::newRow("relative XDG_DATA_HOME is ignored") << "HOME" << "relative/data" << "HOME/.local/share" + copy << "";
+        QTest::newRow("no HOME") << "-" << "-" << "PREFIX/share/lumenary/lm50data.db" << "HOME is not set";
+        QTest::newRow("relative HOME") << "home" << "relative/data" << "PREFIX/share/lumenary/lm50data.db"
+                                       << "HOME is not set";
+    }
+
+    void dataFolderFollowsTheXdgRules()
+    {
+        QFETCH(QString, home);
+        QFETCH(QString, dataHome);
+        QFETCH(QString, expected);
+        QFETCH(QString, told);
+        const QTemporaryDir folder;
+        const auto place = [&](QString text) {
+            return text.replace("HOME", folder.path() + "/home").replace("ROOT", folder.path()).replace("PREFIX", prefix_);
+        };
+        QProcessEnvironment environment = Environment(place(home));
+        if (home == "-")
+            environment.remove("HOME");
+        if (dataHome != "-")
+            environment.insert("XDG_DATA_HOME", place(dataHome));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(folder.path());
+        program.start(Installed("bin/lumenary"), {"--database-path"});
+        QVERIFY(program.waitForFinished(60000));
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), place(expected) + "\n");
+        QVERIFY2(told.isEmpty() ? err.isEmpty() : err.contains(told), qPrintable(err));
+        QVERIFY2(!QFileInfo::exists(folder.path() + "/relative"), "a relative data folder was used");
+    }
+
+    // Two first starts at once, 50 times over: each process ends on the
+    // per-user copy, whichever of the two made it.
+    void firstStartsThatRaceBothEndOnTheCopy()
+    {
+        const QTemporaryDir homes;
+        std::vector<std::unique_ptr<QProcess>> processes;
+        for (int pair = 0; pair < 50; ++pair)
+            for (int side = 0; side < 2; ++side) {
+                auto& process = *processes.emplace_back(std::make_unique<QProcess>());
+                process.setProcessEnvironment(Environment(homes.filePath(QString::number(pair))));
+                process.start(Installed("bin/lumenary"), {"--database-path"});
+            }
+        for (auto& process : processes)
+            QVERIFY(process->waitForFinished(120000));
+        for (std::size_t i = 0; i < processes.size(); ++i) {
+            QProcess& process = *processes[i];
+            const QString copy = homes.filePath(QString::number(i / 2)) + "/.local/share/" + AppId + "/lm50data.db";
+            const QString err = QString::fromUtf8(process.readAllStandardError());
+            QVERIFY2(process.exitCode() == 0 && err.isEmpty(), qPrintable(err));
+            QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), copy + "\n");
+            QCOMPARE(QDir(QFileInfo(copy).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"lm50data.db"});
+        }
     }
 
     void validatorsAcceptTheDesktopFiles_data()

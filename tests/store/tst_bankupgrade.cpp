@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QtTest>
 
+#include <optional>
 #include <sys/stat.h>
 
 using namespace lumenary;
@@ -123,16 +124,23 @@ private slots:
     void failureLeavesTheCopyAsItWas_data()
     {
         QTest::addColumn<QString>("failure");
-        QTest::newRow("copy cannot be written") << "read-only";
-        QTest::newRow("fails after the first changes") << "part-way";
-        QTest::newRow("bank is not a database") << "bad bank";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("copy cannot be written") << "read-only" << "the file cannot be written";
+        QTest::newRow("fails after the first changes") << "part-way" << "the database engine reports \"disk full\"";
+        QTest::newRow("bank is not a database") << "bad bank" << "the file is damaged";
+        QTest::newRow("copy held by another program") << "locked" << "the file is in use by another program";
+        QTest::newRow("bank lacks a field") << "no Hebrew" << "the installed bank lacks the field(s) Hebrew";
     }
 
     void failureLeavesTheCopyAsItWas()
     {
         QFETCH(QString, failure);
+        QFETCH(QString, reason);
         const TemporaryBank copy(OldBank());
         const TemporaryBank bank(NewBank());
+        if (failure == "no Hebrew")
+            bank.Execute("ALTER TABLE lm40data DROP COLUMN Hebrew");
+        std::optional<SQLite::Database> otherProgram;
         MarkMisses(copy);
         if (failure == "part-way") // the removal and the rewording run, then adding fails
             copy.Execute("CREATE TRIGGER full BEFORE INSERT ON lm40data BEGIN SELECT RAISE(ABORT, 'disk full'); END");
@@ -142,6 +150,10 @@ private slots:
         const auto version = FileBankVersion(copy.Path());
         if (failure == "read-only")
             ::chmod(copy.Path().c_str(), 0444);
+        if (failure == "locked") {
+            otherProgram.emplace(copy.Path().string(), SQLite::OPEN_READWRITE);
+            otherProgram->exec("BEGIN EXCLUSIVE");
+        }
         const QByteArray before = FileContent(copy.Path());
 
         try {
@@ -149,7 +161,9 @@ private slots:
             QFAIL("the upgrade reported success");
         } catch (const StoreError& error) {
             QVERIFY2(QString(error.what()).contains("could not be brought up to date"), error.what());
+            QVERIFY2(QString(error.what()).contains("(" + reason), error.what());
         }
+        otherProgram.reset();
         QCOMPARE(FileContent(copy.Path()), before);
         QCOMPARE(Rows(copy.Path()), rows);
         QCOMPARE(FileBankVersion(copy.Path()), version);

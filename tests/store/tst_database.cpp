@@ -37,6 +37,9 @@ private slots:
         QTest::newRow("truncated") << "truncated" << "is damaged";
         QTest::newRow("garbage pages") << "garbage pages" << "is damaged";
         QTest::newRow("held by another program") << "locked" << "is in use by another program";
+        QTest::newRow("named pipe") << "pipe" << "is not a regular file";
+        QTest::newRow("symbolic link loop") << "loop" << "symbolic links lead round in a loop";
+        QTest::newRow("path longer than SQLite takes") << "long path" << "Move it to a shorter path.";
     }
 
     void refusesWithAClearMessage()
@@ -44,7 +47,18 @@ private slots:
         QFETCH(QString, setup);
         QFETCH(QString, expected);
         QTemporaryDir folder;
-        const std::filesystem::path file = folder.filePath("lm50data.db").toStdString();
+        const std::filesystem::path file =
+            folder.filePath(setup == "long path" ? QString(250, 'x') + "/" + QString(250, 'y') + "/lm50data.db"
+                                                : "lm50data.db")
+                .toStdString();
+        if (setup == "long path") {
+            std::filesystem::create_directories(file.parent_path());
+            std::ofstream(file) << "SQLite cannot make a file there, so any content will do.\n";
+        }
+        if (setup == "pipe")
+            QCOMPARE(::mkfifo(file.c_str(), 0644), 0);
+        if (setup == "loop")
+            std::filesystem::create_symlink(file, file);
         if (setup == "folder")
             std::filesystem::create_directory(file);
         if (setup == "garbage")
@@ -67,8 +81,9 @@ private slots:
                 otherProgram->exec("BEGIN EXCLUSIVE");
             }
         }
-        const auto before = std::filesystem::exists(file) && !std::filesystem::is_directory(file)
-                                ? std::filesystem::file_size(file) : 0;
+        std::error_code unreachable;
+        const bool plainFile = std::filesystem::is_regular_file(file, unreachable);
+        const auto before = plainFile ? std::filesystem::file_size(file) : 0;
         try {
             QuestionDatabase::Open(file);
             QFAIL("the file was accepted");
@@ -77,8 +92,8 @@ private slots:
             QVERIFY2(message.contains(expected), error.what());
             QVERIFY2(message.contains(QString::fromStdString(file.string())), error.what());
         }
-        QCOMPARE(std::filesystem::exists(file), setup != "missing");
-        if (setup != "missing" && setup != "folder")
+        QCOMPARE(std::filesystem::exists(std::filesystem::symlink_status(file)), setup != "missing");
+        if (plainFile)
             QCOMPARE(std::filesystem::file_size(file), before);
     }
 
@@ -98,12 +113,24 @@ private slots:
         QCOMPARE(bank.Number("SELECT count(*) FROM sqlite_master WHERE name = 'Blacklist'"), 1);
     }
 
+    void readOnlyFileIsWorkedOnInMemory_data()
+    {
+        QTest::addColumn<QString>("what"); // what is read-only
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the file") << "file" << "the file cannot be written";
+        QTest::newRow("its folder") << "folder" << "its folder \"";
+    }
+
     void readOnlyFileIsWorkedOnInMemory()
     {
+        QFETCH(QString, what);
+        QFETCH(QString, reason);
         const test::TemporaryBank bank({Question(1, "Kings"), Question(2, "Kings")});
-        ::chmod(bank.Path().c_str(), 0444);
+        ::chmod((what == "file" ? bank.Path() : bank.Folder()).c_str(), 0555);
         const auto database = QuestionDatabase::Open(bank.Path());
+        ::chmod(bank.Folder().c_str(), 0755);
         QVERIFY(database->ReadOnly());
+        QVERIFY2(QString::fromStdString(database->NotSavedReason()).startsWith(reason), database->NotSavedReason().c_str());
         auto table = RecordSet::OpenTable(database, "lm40data");
         table.MoveFirst();
         table.Edit();

@@ -138,6 +138,39 @@ private slots:
             prompts.push_back(FieldText(pool.Field("English")) + "/" + FieldText(pool.Field("Correct")));
         QCOMPARE(prompts, (std::vector<std::string>{"Prompt 10/1", "Prompt 20/1", "Prompt 30/1"}));
     }
+
+    // Columns of the pool in pool order, whether the pool fills its span of
+    // row ids (read along the table) or is scattered (looked up by id), with
+    // a record another program removed meanwhile reading as null.
+    void readColumnsInPoolOrder_data()
+    {
+        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<int>("removed"); // 0 for none
+        QTest::newRow("dense") << QList<int>{1, 2, 3, 4, 5, 6} << 0;
+        QTest::newRow("dense, one removed") << QList<int>{1, 2, 3, 4, 5, 6} << 3;
+        QTest::newRow("scattered") << QList<int>{2, 40, 900} << 0;
+        QTest::newRow("scattered, one removed") << QList<int>{2, 40, 900} << 40;
+    }
+
+    void readColumnsInPoolOrder()
+    {
+        QFETCH(QList<int>, ids);
+        QFETCH(int, removed);
+        std::vector<BankQuestion> questions{Question(7, "Other"), Question(1000, "Other")};
+        for (const int id : ids)
+            questions.push_back(Question(id, "Kings"));
+        const test::TemporaryBank bank(questions);
+        const auto pool = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data").Filtered("Module = 'Kings'");
+        QCOMPARE(pool.RecordCount(), std::size_t(ids.size()));
+        bank.Execute("DELETE FROM lm40data WHERE ID = " + std::to_string(removed));
+        const auto columns = pool.ReadColumns({"English", "ID"});
+        QCOMPARE(columns.size(), std::size_t{2});
+        for (qsizetype i = 0; i < ids.size(); ++i) {
+            const std::string expected = ids[i] == removed ? "" : "Prompt " + std::to_string(ids[i]);
+            QCOMPARE(FieldText(columns[0][static_cast<std::size_t>(i)]), expected);
+            QCOMPARE(IsNull(columns[1][static_cast<std::size_t>(i)]), ids[i] == removed);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRecordSet)

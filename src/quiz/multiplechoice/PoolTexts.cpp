@@ -15,14 +15,14 @@ void PoolTexts::Read(const RecordSet& pool)
     texts_.clear();
     ids_.clear();
     rowIds_ = pool.RowIds();
-    const auto columns = pool.ReadColumns({"English", "French", "Hebrew"});
-    for (int field : {English, French, Hebrew}) {
-        auto& ids = fields_[field];
-        ids.clear();
-        ids.reserve(columns[field].size());
-        for (const auto& value : columns[field])
-            ids.push_back(IsNull(value) ? None : Intern(FieldText(value)));
-    }
+    for (auto& ids : fields_)
+        ids.assign(rowIds_.size(), None);
+    ids_.reserve(rowIds_.size());
+    pool.VisitTexts({"English", "French", "Hebrew"}, [this](std::size_t position, RecordSet::TextFields fields) {
+        for (const int field : {English, French, Hebrew})
+            if (const auto& text = fields[static_cast<std::size_t>(field)])
+                fields_[field][position] = Intern(*text);
+    });
     byEnglish_.assign(texts_.size(), {});
     byHebrew_.assign(texts_.size(), {});
     for (std::size_t position = 0; position < Size(); ++position) {
@@ -33,12 +33,13 @@ void PoolTexts::Read(const RecordSet& pool)
     }
 }
 
-int PoolTexts::Intern(const std::string& text)
+int PoolTexts::Intern(std::string_view text)
 {
-    const auto [found, added] = ids_.try_emplace(text, static_cast<int>(texts_.size()));
-    if (added)
-        texts_.push_back(text);
-    return found->second;
+    if (const auto found = ids_.find(text); found != ids_.end())
+        return found->second;
+    const int id = static_cast<int>(texts_.size());
+    ids_.emplace(texts_.emplace_back(text), id);
+    return id;
 }
 
 int PoolTexts::Find(const std::optional<std::string>& text) const

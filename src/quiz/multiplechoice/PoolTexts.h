@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -36,12 +38,12 @@ public:
     const std::vector<std::size_t>& WithHebrew(int id) const;
 
 private:
-    int Intern(const std::string& text);
+    int Intern(std::string_view text);
 
     std::vector<std::int64_t> rowIds_;
     std::vector<int> fields_[3];
-    std::vector<std::string> texts_;
-    std::unordered_map<std::string, int> ids_;
+    std::deque<std::string> texts_; // never moved, so the keys below stay valid
+    std::unordered_map<std::string_view, int> ids_;
     std::vector<std::vector<std::size_t>> byEnglish_;
     std::vector<std::vector<std::size_t>> byHebrew_;
 };

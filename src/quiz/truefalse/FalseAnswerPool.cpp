@@ -1,5 +1,6 @@
 #include "FalseAnswerPool.h"
 
+#include "FieldValue.h"
 #include "QuestionSides.h"
 
 #include <vector>
@@ -15,42 +16,38 @@ constexpr int DrawAttempts = 8;
 } // namespace
 
 FalseAnswerPool::FalseAnswerPool(const RecordSet& pool, const Session& session)
-    : records_(pool.Clone()), session_(session)
 {
-    records_.ReadAll();
-    truePairs_.reserve(static_cast<qsizetype>(records_.RecordCount()));
-    for (records_.MoveFirst(); !records_.AtEnd(); records_.MoveNext())
-        truePairs_.insert({QuestionSide(session_, records_), AnswerSide(session_, records_)});
-}
-
-QString FalseAnswerPool::AnswerAt(std::size_t position)
-{
-    records_.MoveFirst();
-    records_.Move(position);
-    return AnswerSide(session_, records_);
+    const auto sides = pool.ReadColumns({QuestionField(session), AnswerField(session)});
+    const auto text = [](const FieldValue& value) { return QString::fromStdString(FieldText(value)); };
+    answers_.reserve(sides[1].size());
+    truePairs_.reserve(static_cast<qsizetype>(sides[1].size()));
+    for (std::size_t position = 0; position < sides[1].size(); ++position) {
+        answers_.push_back(text(sides[1][position]));
+        truePairs_.insert({text(sides[0][position]), answers_.back()});
+    }
 }
 
 std::optional<QString> FalseAnswerPool::Pick(const QString& question, const QString& ownAnswer,
-                                             const std::function<std::size_t(std::size_t)>& randomBelow)
+                                             const std::function<std::size_t(std::size_t)>& randomBelow) const
 {
     const auto isFalse = [&](const QString& answer) {
         return answer != ownAnswer && !truePairs_.contains({question, answer});
     };
-    const std::size_t count = records_.RecordCount();
+    const std::size_t count = answers_.size();
     if (count == 0)
         return std::nullopt;
     for (int attempt = 0; attempt < DrawAttempts; ++attempt) {
-        QString answer = AnswerAt(randomBelow(count));
+        const QString& answer = answers_[randomBelow(count)];
         if (isFalse(answer))
             return answer;
     }
     std::vector<std::size_t> eligible;
     for (std::size_t position = 0; position < count; ++position)
-        if (isFalse(AnswerAt(position)))
+        if (isFalse(answers_[position]))
             eligible.push_back(position);
     if (eligible.empty())
         return std::nullopt;
-    return AnswerAt(eligible[randomBelow(eligible.size())]);
+    return answers_[eligible[randomBelow(eligible.size())]];
 }
 
 } // namespace lumenary

@@ -9,31 +9,31 @@
 #include <functional>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace lumenary {
 
 struct Session;
 
-// The true/false quiz's own cursor over the pool, from which a false
-// statement takes its wrong answer; the pool's cursor stays on the question
+// The answers of the pool, from which a false statement of the true/false
+// quiz takes its wrong answer; the pool's cursor stays on the question
 // asked. It knows every answer each question text has in the pool: one
 // spelling may be two words with two glosses, and neither gloss may be
 // offered as wrong for it.
 class FalseAnswerPool {
 public:
-    // Reads every pool record once, with the sides the session's direction gives.
+    // Reads the two fields the session's direction asks and answers of every
+    // pool record, in one query.
     FalseAnswerPool(const RecordSet& pool, const Session& session);
 
     // The answer side of a pool record that is no true answer to the question
     // text, drawn at random with randomBelow; none when the pool has no such answer.
     std::optional<QString> Pick(const QString& question, const QString& ownAnswer,
-                                const std::function<std::size_t(std::size_t)>& randomBelow);
+                                const std::function<std::size_t(std::size_t)>& randomBelow) const;
 
 private:
-    QString AnswerAt(std::size_t position);
-
-    RecordSet records_;
-    const Session& session_;
+    // The answer side of each pool record, in pool order.
+    std::vector<QString> answers_;
     // Every pairing of question text and answer text the pool holds.
     QSet<std::pair<QString, QString>> truePairs_;
 };
