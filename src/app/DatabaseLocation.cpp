@@ -11,11 +11,13 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace lumenary {
@@ -77,9 +79,14 @@ std::error_code MakeUserCopy(const std::filesystem::path& bank, const std::files
     if (::fchmod(partial.Descriptor(), 0644) != 0 || ::fsync(partial.Descriptor()) != 0)
         return LastError();
     // A hard link is made only where no file of that name exists.
-    if (::link(partial.Path().c_str(), userCopy.c_str()) != 0 && errno != EEXIST)
-        return LastError();
-    return {};
+    if (::link(partial.Path().c_str(), userCopy.c_str()) == 0 || errno == EEXIST)
+        return {};
+    // A file system without hard links (FAT) still renames without replacing.
+    if ((errno == EPERM || errno == EOPNOTSUPP)
+        && (::renameat2(AT_FDCWD, partial.Path().c_str(), AT_FDCWD, userCopy.c_str(), RENAME_NOREPLACE) == 0
+            || errno == EEXIST))
+        return {};
+    return LastError();
 }
 
 // Why the copy could not be made, in words for the user.
