@@ -3,6 +3,7 @@
 #include "CsvReader.h"
 #include "CustomFields.h"
 #include "CustomSubjects.h"
+#include "QuotedText.h"
 
 #include <algorithm>
 #include <array>
@@ -94,7 +95,7 @@ std::vector<std::string> StoredNames(QuestionDatabase& database, const std::vect
     for (const auto& subject : subjects) {
         const auto stored = FindSubject(database, subject);
         if (!stored)
-            throw CustomDataError("You have no subject named \"" + subject + "\".");
+            throw CustomDataError("You have no subject named \"" + Readable(subject) + "\".");
         names.push_back(*stored);
     }
     return names;
@@ -110,9 +111,7 @@ std::int64_t ExportQuestions(QuestionDatabase& database, const std::vector<std::
     for (const char* column : kCsvColumns)
         columns += (columns.empty() ? "" : ", ") + std::string(column);
     auto query = database.Statement("SELECT " + columns + " FROM " + QuoteIdentifier(kQuestionTableName)
-                                    + " WHERE ID BETWEEN ? AND ? AND Module IS NOT NULL ORDER BY ID");
-    query->bind(1, static_cast<std::int64_t>(kFirstCustomQuestionId));
-    query->bind(2, static_cast<std::int64_t>(kLastQuestionId));
+                                    + " WHERE " + OwnIdRange() + " AND Module IS NOT NULL ORDER BY ID");
 
     std::vector<std::size_t> allColumns(kCsvColumns.size());
     for (std::size_t i = 0; i < allColumns.size(); ++i)

@@ -11,9 +11,6 @@ namespace lumenary::custom {
 
 namespace {
 
-const std::string kCustomIds =
-    "ID BETWEEN " + std::to_string(kFirstCustomQuestionId) + " AND " + std::to_string(kLastQuestionId);
-
 bool IsControl(char32_t c)
 {
     return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029;
@@ -48,7 +45,7 @@ bool IsModuleName(QuestionDatabase& database, std::string_view name)
 std::vector<Subject> ListSubjects(QuestionDatabase& database)
 {
     auto query = database.Statement("SELECT Module, count(*) FROM " + QuoteIdentifier(kQuestionTableName)
-                                    + " WHERE " + kCustomIds + " AND Module IS NOT NULL"
+                                    + " WHERE " + OwnIdRange() + " AND Module IS NOT NULL"
                                     + " GROUP BY Module COLLATE NOCASE ORDER BY Module COLLATE NOCASE");
     std::vector<Subject> subjects;
     while (query->executeStep())
@@ -59,7 +56,7 @@ std::vector<Subject> ListSubjects(QuestionDatabase& database)
 std::optional<std::string> FindSubject(QuestionDatabase& database, std::string_view name)
 {
     auto query = database.Statement("SELECT Module FROM " + QuoteIdentifier(kQuestionTableName) + " WHERE "
-                                    + kCustomIds + " AND Module = ? COLLATE NOCASE ORDER BY ID LIMIT 1");
+                                    + OwnIdRange() + " AND Module = ? COLLATE NOCASE ORDER BY ID LIMIT 1");
     query->bind(1, std::string(name));
     if (!query->executeStep())
         return std::nullopt;
@@ -88,7 +85,7 @@ std::optional<std::string> SubjectNameProblem(QuestionDatabase& database, std::s
 
 std::vector<std::int64_t> FreeIds(QuestionDatabase& database, std::size_t wanted)
 {
-    auto used = database.Statement("SELECT ID FROM " + QuoteIdentifier(kQuestionTableName) + " WHERE " + kCustomIds
+    auto used = database.Statement("SELECT ID FROM " + QuoteIdentifier(kQuestionTableName) + " WHERE " + OwnIdRange()
                                    + " ORDER BY ID");
     std::vector<std::int64_t> free;
     std::int64_t next = kFirstCustomQuestionId;
@@ -103,6 +100,13 @@ std::vector<std::int64_t> FreeIds(QuestionDatabase& database, std::size_t wanted
     }
     takeUpTo(kLastQuestionId + 1);
     return free;
+}
+
+const std::string& OwnIdRange()
+{
+    static const std::string range =
+        "ID BETWEEN " + std::to_string(kFirstCustomQuestionId) + " AND " + std::to_string(kLastQuestionId);
+    return range;
 }
 
 std::string SubjectFilter(std::string_view name)

@@ -40,6 +40,9 @@ inline std::optional<std::int64_t> NextFreeId(QuestionDatabase& database)
     return ids.empty() ? std::nullopt : std::optional(ids.front());
 }
 
+// "ID BETWEEN 20000 AND 32767", the user's own questions in an SQL condition.
+const std::string& OwnIdRange();
+
 // The quiz filter that selects a subject's questions, whatever its name holds.
 std::string SubjectFilter(std::string_view name);
 

@@ -3,6 +3,7 @@
 #include "CustomExport.h"
 #include "CustomImport.h"
 #include "QuestionBank.h"
+#include "QuotedText.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -30,7 +31,7 @@ CommandLine ParseWords(const std::vector<std::string>& words, const std::vector<
             continue;
         }
         if (std::ranges::find(allowed, *word) == allowed.end())
-            throw BankError("unknown option " + *word + " (try --help)");
+            throw BankError("unknown option " + Readable(*word) + " (try --help)");
         if (*word == "--update") {
             line.update = true;
             continue;
@@ -60,7 +61,7 @@ custom::ExportFormat FormatFor(const CommandLine& line, const std::filesystem::p
         return custom::ExportFormat::BankCsv;
     if (format == "tsv")
         return custom::ExportFormat::FlashcardText;
-    throw BankError("--format takes csv or tsv, not \"" + format + "\"");
+    throw BankError("--format takes csv or tsv, not \"" + Readable(format) + "\"");
 }
 
 } // namespace
