@@ -84,6 +84,7 @@ std::vector<BankQuestion> AwkwardSubject(const std::string& subject)
     questions[0].theme = "na";
     questions[1].french = "l'été, « parole »";
     questions[2].theme = "qal";
+    questions[4].french = "a lone\rreturn";
     return questions;
 }
 
