@@ -9,6 +9,7 @@
 #include <array>
 #include <fstream>
 #include <map>
+#include <span>
 
 namespace lumenary::custom {
 
@@ -50,7 +51,10 @@ void WriteLine(std::ostream& out, const std::vector<std::string_view>& cells, ch
     out << '\n';
 }
 
-std::vector<std::string_view> Cells(const CsvRow& row, const std::vector<std::size_t>& columns)
+// Every column of a row, in the bank CSV's order.
+constexpr std::array<std::size_t, kCsvColumns.size()> kEveryColumn = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+
+std::vector<std::string_view> Cells(const CsvRow& row, std::span<const std::size_t> columns)
 {
     std::vector<std::string_view> cells;
     for (const std::size_t column : columns)
@@ -113,9 +117,6 @@ std::int64_t ExportQuestions(QuestionDatabase& database, const std::vector<std::
     auto query = database.Statement("SELECT " + columns + " FROM " + QuoteIdentifier(kQuestionTableName)
                                     + " WHERE " + OwnIdRange() + " AND Module IS NOT NULL ORDER BY ID");
 
-    std::vector<std::size_t> allColumns(kCsvColumns.size());
-    for (std::size_t i = 0; i < allColumns.size(); ++i)
-        allColumns[i] = i;
     std::optional<FlashcardWriter> flashcards;
     if (format == ExportFormat::FlashcardText)
         flashcards.emplace(out);
@@ -134,7 +135,7 @@ std::int64_t ExportQuestions(QuestionDatabase& database, const std::vector<std::
         if (flashcards)
             flashcards->Write(row);
         else
-            WriteLine(out, Cells(row, allColumns), ',');
+            WriteLine(out, Cells(row, kEveryColumn), ',');
         ++written;
     }
     return written;
