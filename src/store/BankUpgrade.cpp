@@ -52,17 +52,20 @@ BankChanges ApplyBank(SQLite::Database& database, const std::string& bankVersion
 {
     const std::string table = "main." + QuoteIdentifier(kQuestionTableName);
     const std::string bankTable = "bank." + QuoteIdentifier(kQuestionTableName);
+    // The user's own questions, from kFirstCustomQuestionId up, are theirs alone.
+    const std::string bankIds = "ID < " + std::to_string(kFirstCustomQuestionId);
     BankChanges changes;
     SQLite::Transaction transaction(database);
-    changes.removed = database.exec("DELETE FROM " + table + " WHERE ID NOT IN (SELECT ID FROM " + bankTable + ")");
+    changes.removed = database.exec("DELETE FROM " + table + " WHERE " + bankIds + " AND ID NOT IN (SELECT ID FROM "
+                                    + bankTable + ")");
     const auto assignments = EachField(", ", [](const std::string& f) { return f + " = b." + f; });
     const auto differs = EachField(" OR ", [](const std::string& f) { return "c." + f + " IS NOT b." + f; });
     changes.changed = database.exec("UPDATE " + table + " AS c SET " + assignments + " FROM " + bankTable
-                                    + " AS b WHERE b.ID = c.ID AND (" + differs + ")");
+                                    + " AS b WHERE b.ID = c.ID AND c." + bankIds + " AND (" + differs + ")");
     const auto fields = EachField(", ", [](const std::string& f) { return f; });
     changes.added = database.exec("INSERT INTO " + table + " (ID, " + fields + ", QuestionUsed, Correct, Chosen)"
-                                  + " SELECT ID, " + fields + ", 0, 1, 0 FROM " + bankTable
-                                  + " WHERE ID NOT IN (SELECT ID FROM " + table + ")");
+                                  + " SELECT ID, " + fields + ", 0, 1, 0 FROM " + bankTable + " WHERE " + bankIds
+                                  + " AND ID NOT IN (SELECT ID FROM " + table + ")");
     WriteBankVersion(database, bankVersion);
     transaction.commit();
     return changes;

@@ -16,7 +16,8 @@ struct BankChanges {
 // the copy is older (see OlderBank): questions the bank added are added with
 // fresh markers, changed texts are updated, questions the bank dropped are
 // removed, and the markers QuestionUsed, Correct and Chosen of every question
-// that stays are kept. All in one transaction: on failure the copy is left
+// that stays are kept. The user's own questions, from kFirstCustomQuestionId
+// up, are left as they are. All in one transaction: on failure the copy is left
 // as it was and StoreError says why. Returns nothing when the copy is not
 // older.
 std::optional<BankChanges> UpgradeQuestionCopy(const std::filesystem::path& copy,

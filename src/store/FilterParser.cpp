@@ -230,4 +230,15 @@ FilterNode ParseFilter(std::string_view text)
     return Parser(text).ParseWhole();
 }
 
+std::string QuotedFilterText(std::string_view text)
+{
+    std::string quoted = "'";
+    for (const char c : text) {
+        if (c == '\'')
+            quoted += '\'';
+        quoted += c;
+    }
+    return quoted + "'";
+}
+
 } // namespace lumenary

@@ -27,4 +27,8 @@ struct FilterNode {
 // or a number. Throws FilterError quoting the filter around the fault.
 FilterNode ParseFilter(std::string_view text);
 
+// A text as a filter quotes it: in single quotes, each quote in it doubled,
+// so "O'Brien" reads back as O'Brien whatever else it holds.
+std::string QuotedFilterText(std::string_view text);
+
 } // namespace lumenary

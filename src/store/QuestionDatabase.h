@@ -18,6 +18,12 @@ inline constexpr std::string_view kQuestionDatabaseFileName = "lm50data.db";
 inline constexpr std::string_view kQuestionTableName = "lm40data";
 inline constexpr std::string_view kBlacklistTableName = "Blacklist";
 
+// The bundled bank's questions take IDs below kFirstCustomQuestionId; the
+// user's own questions take the IDs from it to kLastQuestionId, which a bank
+// upgrade never touches.
+inline constexpr std::int64_t kFirstCustomQuestionId = 20000;
+inline constexpr std::int64_t kLastQuestionId = 32767;
+
 // The fields of the question table that the program reads and writes.
 const std::vector<std::string>& QuestionFieldNames();
 

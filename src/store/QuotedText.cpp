@@ -59,6 +59,19 @@ std::string Escaped(const char* format, unsigned value)
 
 } // namespace
 
+std::optional<std::u32string> DecodeUtf8(std::string_view text)
+{
+    std::u32string codePoints;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto [length, codePoint] = DecodeAt(text, pos);
+        if (length == 0)
+            return std::nullopt;
+        codePoints += codePoint;
+        pos += length;
+    }
+    return codePoints;
+}
+
 std::string Readable(std::string_view text)
 {
     std::string readable;

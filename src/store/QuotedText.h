@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <optional>
 #include <string_view>
 
 namespace lumenary {
@@ -28,5 +29,8 @@ std::size_t CharacterPosition(std::string_view text, std::size_t offset);
 // The whole character that starts at byte `offset` (one byte if the bytes
 // there are not UTF-8).
 std::string_view CharacterAt(std::string_view text, std::size_t offset);
+
+// The code points of strict UTF-8 text; nullopt when a byte is not UTF-8.
+std::optional<std::u32string> DecodeUtf8(std::string_view text);
 
 } // namespace lumenary

@@ -64,6 +64,9 @@ void ReadBankFile(const std::filesystem::path& file, std::vector<BankQuestion>& 
         const auto id = WholeNumber(cells[0], source, "ID");
         if (!id || *id < 1 || *id > MaxQuestionId)
             throw BankError(source + ": ID must be a whole number from 1 to " + std::to_string(MaxQuestionId));
+        if (*id >= kFirstCustomQuestionId)
+            throw BankError(source + ": ID " + std::to_string(*id) + " is kept for the user's own questions; the bank's"
+                            + " questions take IDs from 1 to " + std::to_string(kFirstCustomQuestionId - 1));
         questions.push_back(BankQuestion{.source = source,
                                          .id = *id,
                                          .module = std::move(cells[1]),

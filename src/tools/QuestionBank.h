@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CsvReader.h"
+#include "QuestionDatabase.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -29,8 +32,8 @@ struct BankQuestion {
     std::optional<std::string> hebrew;
 };
 
-inline constexpr char BankHeader[] = "ID,Module,Category,Book,Chapter,Theme,English,French,Hebrew";
-inline constexpr std::int64_t MaxQuestionId = 32767;
+inline constexpr const char* BankHeader = kQuestionCsvHeader;
+inline constexpr std::int64_t MaxQuestionId = kLastQuestionId;
 
 // Reads every .csv file of a folder, in name order. Refuses a malformed row
 // or an ID used twice, naming the file and line.

@@ -3,6 +3,7 @@
 // (one line on stderr).
 
 #include "BankCheck.h"
+#include "CustomCommands.h"
 #include "QuestionBank.h"
 
 #include "DueQuestions.h"
@@ -107,6 +108,19 @@ const std::map<std::string, Command>& Commands()
           "Prints one line per problem in the question database DB and exits with 1 if there is any. With WINDOW "
           "names, checks only those selection windows' boxes and modules; the records are always checked.",
           1, AnyNumber, Check}},
+        {"export",
+         {"export DB OUT [--subject NAME]... [--format csv|tsv]",
+          "Writes the questions of your own subjects in DB (of the named ones only, with --subject) to OUT: as the "
+          "question bank's CSV (csv), or as tab-separated text for flashcard programs, a deck per subject (tsv). "
+          "Without --format, an OUT ending in .tsv or .txt gets tsv, any other csv.",
+          2, AnyNumber, ExportCommand}},
+        {"import",
+         {"import DB IN --subject NAME [--update]",
+          "Adds the questions of IN to the subject NAME in DB (a subject of yours, or a new one). IN is the question "
+          "bank's CSV, tab-separated text with flashcard header lines, or plain text of two columns (Part A, Part B) "
+          "separated by tabs or commas. Every row is checked first, and nothing is imported if one is wrong. A row "
+          "whose Part A the subject already has is skipped, or updates that question with --update.",
+          4, 5, ImportCommand}},
         {"select",
          {"select DB FILTER", "Prints the ID and Module of every question FILTER selects in DB, in stored order.", 2,
           2, Select}},

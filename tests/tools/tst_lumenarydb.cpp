@@ -78,6 +78,8 @@ private slots:
         QTest::newRow("duplicate id") << Header + "1,Kings,,,,na,P,,A\n1,Kings,,,,na,Q,,B\n"
                                       << "a.csv:3: ID 1 is already used at a.csv:2";
         QTest::newRow("id out of range") << Header + "40000,Kings,,,,na,P,,A\n" << "a.csv:2: ID must be";
+        QTest::newRow("id of the user's own") << Header + "20000,Kings,,,,na,P,,A\n"
+                                              << "a.csv:2: ID 20000 is kept for the user's own questions";
         QTest::newRow("id not a number") << Header + "x1,Kings,,,,na,P,,A\n" << "a.csv:2: ID";
         QTest::newRow("category not a number") << Header + "1,NTI,one,,,na,P,,A\n" << "a.csv:2: Category \"one\"";
         QTest::newRow("open quote") << Header + "1,Kings,,,,na,\"P,,A\n" << "a.csv:2: a quoted cell is not closed";
@@ -140,6 +142,8 @@ private slots:
         QTest::newRow("missing database") << QStringList{"select", "/nonexistent/x.db", "Module = 'Kings'"} << 2;
         QTest::newRow("help") << QStringList{"--help"} << 0;
         QTest::newRow("command help") << QStringList{"build", "--help"} << 0;
+        QTest::newRow("export help") << QStringList{"export", "--help"} << 0;
+        QTest::newRow("import help") << QStringList{"import", "--help"} << 0;
     }
 
     void usageErrors()

@@ -10,12 +10,21 @@ namespace lumenary {
 std::vector<CsvRecord> ReadCsv(std::istream& input, const std::string& fileName)
 {
     const std::string text{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+    const std::size_t bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    return ReadCsvText(std::string_view(text).substr(bom), fileName, CsvDialect{});
+}
+
+std::vector<CsvRecord> ReadCsvText(std::string_view text, const std::string& fileName, CsvDialect dialect,
+                                   std::size_t firstLine)
+{
     std::vector<CsvRecord> records;
-    std::size_t line = 1;
-    std::size_t pos = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    std::size_t line = firstLine;
+    std::size_t pos = 0;
+    const char separator = dialect.separator;
     const auto fail = [&](const std::string& what, std::size_t where) {
         throw CsvError(fileName + ":" + std::to_string(where) + ": " + what);
     };
+    const auto endsCell = [&](char c) { return c == separator || c == '\n' || c == '\r'; };
     while (pos < text.size()) {
         CsvRecord record;
         record.line = line;
@@ -40,11 +49,11 @@ std::vector<CsvRecord> ReadCsv(std::istream& input, const std::string& fileName)
                         ++line;
                     cell += text[pos++];
                 }
-                if (pos < text.size() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r')
+                if (pos < text.size() && !endsCell(text[pos]))
                     fail("text follows the closing quote of a cell", line);
             } else {
-                while (pos < text.size() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r') {
-                    if (text[pos] == '"')
+                while (pos < text.size() && !endsCell(text[pos])) {
+                    if (text[pos] == '"' && !dialect.quoteInsideCellIsText)
                         fail("a quote stands inside an unquoted cell", line);
                     cell += text[pos++];
                 }
@@ -54,7 +63,7 @@ std::vector<CsvRecord> ReadCsv(std::istream& input, const std::string& fileName)
                 fail("a NUL character stands in the cell \"" + Excerpt(cell, nul) + "\"",
                      cellLine + static_cast<std::size_t>(std::count(cell.begin(), cell.begin() + nul, '\n')));
             record.cells.push_back(cell.empty() ? std::nullopt : std::optional<std::string>(cell));
-            if (pos < text.size() && text[pos] == ',') {
+            if (pos < text.size() && text[pos] == separator) {
                 ++pos;
                 continue;
             }
@@ -68,6 +77,21 @@ std::vector<CsvRecord> ReadCsv(std::istream& input, const std::string& fileName)
         ++line;
     }
     return records;
+}
+
+std::string CsvCell(std::string_view text, char separator)
+{
+    const bool quoted = text.find_first_of(std::string{separator, '"', '\n', '\r'}) != std::string_view::npos
+                     || text.starts_with('#');
+    if (!quoted)
+        return std::string(text);
+    std::string cell = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            cell += '"';
+        cell += c;
+    }
+    return cell + '"';
 }
 
 } // namespace lumenary
