@@ -78,6 +78,23 @@ public:
         action->trigger();
     }
 
+    // A quiz of that type on that filter, begun as a selection window begins it.
+    void StartQuiz(const QString& type, const std::string& filter)
+    {
+        app.State().QuizFilter = filter;
+        app.MainWindow().QuizType = type;
+        app.MainWindow().BeginQuiz();
+    }
+
+    // How many questions the file holds marked as missed.
+    long long Missed() const { return bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"); }
+
+    // The Correct mark the file holds for that question.
+    long long Correct(std::int64_t id) const
+    {
+        return bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(id));
+    }
+
     // Grabs a window to PNG when LUMENARY_SNAPSHOTS names a folder, for a
     // person to look at.
     static void Snapshot(QWidget* window, const QString& name)
