@@ -133,36 +133,6 @@ private slots:
         }
     }
 
-    void shortcutsOpenTheirWindows_data()
-    {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QString>("window");
-        const std::pair<QKeySequence, const char*> keys[] = {
-            {Qt::Key_F1, "FrmChurchHistory"},          {Qt::Key_F2, "FrmChurchMusic"},
-            {Qt::Key_F3, "FrmGreek"},                  {Qt::SHIFT | Qt::Key_F3, "FrmGreekPPEV"},
-            {Qt::CTRL | Qt::Key_F3, "FrmGreekPPIV"},   {Qt::Key_F4, "FrmHebrew"},
-            {Qt::Key_F5, "FrmNTBooks"},                {Qt::SHIFT | Qt::Key_F5, "FrmNTUnits"},
-            {Qt::Key_F6, "FrmNTI"},                    {Qt::Key_F7, "FrmOTDetailed"},
-            {Qt::SHIFT | Qt::Key_F7, "FrmOTSimplified"}, {Qt::Key_F8, "FrmKings"},
-            {Qt::Key_F9, "FrmOTI"},                    {Qt::Key_F11, "FrmSysTheo"},
-            {Qt::Key_F12, "FrmTheology"}};
-        for (const auto& [key, window] : keys)
-            QTest::newRow(qPrintable(key.toString())) << key << window;
-    }
-
-    void shortcutsOpenTheirWindows()
-    {
-        QFETCH(QKeySequence, keys);
-        QFETCH(QString, window);
-        AppFixture fixture(SmallBank());
-        QVERIFY(fixture.Start());
-        QApplication::setActiveWindow(&fixture.app.MainWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&fixture.app.MainWindow()));
-        QTest::keySequence(&fixture.app.MainWindow(), keys);
-        QVERIFY(AppFixture::Window(window));
-        QVERIFY(fixture.app.MainWindow().isVisible());
-    }
-
     void f10ActivatesTheMenuBarWithoutADropDown()
     {
         AppFixture fixture(SmallBank());

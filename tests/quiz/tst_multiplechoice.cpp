@@ -1,7 +1,6 @@
 // The multiple-choice and Greek tense quizzes through their real windows:
 // where the right answer lands, which wrong answers are offered, how typed
-// answers and clicks are judged, the database after each miss, and the end
-// of the pool with its retry offer.
+// answers and clicks are judged, and the database after each miss.
 
 #include "AppFixture.h"
 #include "FontResolver.h"
@@ -307,56 +306,6 @@ private slots:
             QCOMPARE(AppFixture::Text(window, "LblQsAsked"), judges ? QString(" 1") : QString());
         }
         ExpectAnswered(window, answeredFirst || judges, true);
-    }
-
-    // Ten questions: the retry is offered from six misses on, and runs in
-    // the same window on the missed questions only.
-    void endOfPool_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("misses");
-        for (const QString& window : {Mc, Grk})
-            for (const int misses : {0, 5, 6})
-                QTest::addRow("%s, %d missed", window.toLatin1().data(), misses) << window << misses;
-    }
-
-    void endOfPool()
-    {
-        QFETCH(QString, window);
-        QFETCH(int, misses);
-        AppFixture fixture(window == Mc ? Numbered(10) : Tensed(10, "Future"));
-        QVERIFY(fixture.Start());
-        Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
-        fixture.prompter.answers.push_back(true);
-        for (int question = 0; question < 10; ++question) {
-            QVERIFY(fixture.prompter.messages.empty());
-            const int right = window == Mc ? RightLine() : 1;
-            Submit(window, question < misses ? QString() : QString::number(right));
-            AppFixture::Click(window, "CmdNextQuestion");
-        }
-        QCOMPARE(fixture.prompter.messages.front().title, std::string("Last Question"));
-        if (misses < 6) {
-            QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
-            QVERIFY(fixture.app.MainWindow().isVisible());
-            QVERIFY(!AppFixture::Window(window));
-            QCOMPARE(fixture.Missed(), misses);
-            return;
-        }
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t{2});
-        QCOMPARE(fixture.prompter.messages[1].title, std::string("Retry Missed Questions?"));
-        QVERIFY(AppFixture::Window(window));
-        QVERIFY(!fixture.app.MainWindow().isVisible());
-        QVERIFY(fixture.app.State().QuizFilter.ends_with("'and Correct=0"));
-        QCOMPARE(AppFixture::Text(window, "LblQsRemaining"), QString("Questions Remaining 6"));
-        QCOMPARE(AppFixture::Text(window, "LblQsAsked"), QString());
-        ExpectAnswered(window, false);
-        for (int question = 0; question < 6; ++question) {
-            Submit(window, QString::number(window == Mc ? RightLine() : 1));
-            AppFixture::Click(window, "CmdNextQuestion");
-        }
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t{3});
-        QVERIFY(fixture.app.MainWindow().isVisible());
-        QVERIFY(!AppFixture::Window(window));
     }
 
     // "Next Question" before the first answer skips that question: asked,

@@ -1,13 +1,11 @@
 // The short-answer quiz: the chapter compared exactly, the texts and the
-// database after each answer, Enter twice per question and the retry;
-// always the English description and the book.
+// database after each answer, Enter twice per question; always the English
+// description and the book.
 
 #include "AppFixture.h"
 #include "Session.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 using namespace lumenary;
@@ -38,16 +36,6 @@ class TestShortAnswer : public QObject {
     Q_OBJECT
 
 private:
-    static void Launch(AppFixture& fixture)
-    {
-        QVERIFY(fixture.Start());
-        fixture.Choose("MnuNTCCUnits");
-        AppFixture::Find<QCheckBox>("FrmNTUnits", "ChkUnit(1)")->setChecked(true);
-        AppFixture::Click("FrmNTUnits", "OptQuiz(3)");
-        AppFixture::Click("FrmNTUnits", "CmdOK");
-        QVERIFY(AppFixture::Window(SA));
-    }
-
     // Types into the chapter box and presses Enter there.
     static void Answer(const QString& typed)
     {
@@ -55,12 +43,6 @@ private:
         QVERIFY(box->isEnabled());
         QTest::keyClicks(box, typed);
         QTest::keyClick(box, Qt::Key_Return);
-    }
-
-    // The chapter the question of Chapters() has.
-    static QString ChapterOf(const QString& content)
-    {
-        return content == "Content 1" ? QString("7") : content.right(1);
     }
 
     static void ExpectAnswered(bool answered)
@@ -106,7 +88,8 @@ private slots:
         QFETCH(bool, right);
         QFETCH(QString, shownChapter);
         AppFixture fixture(Chapters(1, chapter));
-        Launch(fixture);
+        QVERIFY(fixture.Start());
+        fixture.StartQuiz("SA", "Module = 'NTI'");
         ExpectAnswered(false);
         Answer(typed);
         ExpectAnswered(true);
@@ -149,51 +132,6 @@ private slots:
         }
     }
 
-    // Enter submits, Enter again goes on; a miss can be retried in the same
-    // window, or declined; with no miss no retry is offered.
-    void endOfPool_data()
-    {
-        QTest::addColumn<bool>("miss");
-        QTest::addColumn<bool>("retry");
-        QTest::newRow("all right") << false << false;
-        QTest::newRow("retry declined") << true << false;
-        QTest::newRow("retry taken") << true << true;
-    }
-
-    void endOfPool()
-    {
-        QFETCH(bool, miss);
-        QFETCH(bool, retry);
-        AppFixture fixture(Chapters(3));
-        Launch(fixture);
-        const QPointer<QWidget> window = AppFixture::Window(SA);
-        QString missed;
-        for (int question = 0; question < 3; ++question) {
-            const QString content = AppFixture::Text(SA, "LblQuestion");
-            if (miss && question == 1)
-                missed = content;
-            Answer(missed == content ? "99" : ChapterOf(content));
-            if (question == 2)
-                fixture.prompter.answers.push_back(retry);
-            AppFixture::PressEnter(SA);
-        }
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t(miss ? 2 : 1));
-        QCOMPARE(fixture.prompter.messages[0].text, std::string("This was the last question."));
-        QCOMPARE(fixture.app.MainWindow().isVisible(), !retry);
-        QCOMPARE(AppFixture::Window(SA), retry ? window.data() : nullptr);
-        if (!retry)
-            return;
-        QCOMPARE(AppFixture::Text(SA, "LblQsRemaining"), QString("Questions Remaining 1"));
-        QCOMPARE(AppFixture::Text(SA, "LblQsAsked"), QString());
-        QCOMPARE(AppFixture::Text(SA, "LblQuestion"), missed);
-        ExpectAnswered(false);
-        Answer(ChapterOf(missed));
-        AppFixture::PressEnter(SA);
-        QCOMPARE(fixture.prompter.messages.back().title, std::string("Last Question"));
-        QVERIFY(fixture.app.MainWindow().isVisible());
-        QVERIFY(!AppFixture::Window(SA));
-        QCOMPARE(fixture.Missed(), 0);
-    }
 };
 
 LUMENARY_GUI_TEST_MAIN(TestShortAnswer)

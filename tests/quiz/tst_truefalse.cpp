@@ -1,13 +1,11 @@
 // The true/false quiz: statements that are what they claim, the verdicts
-// and their texts, the database after each, and the retry.
+// and their texts, the database after each.
 
 #include "AppFixture.h"
 #include "ModLanguages.h"
 #include "Session.h"
 
-#include <QCheckBox>
 #include <QFontInfo>
-#include <QPointer>
 #include <QPushButton>
 
 using namespace lumenary;
@@ -220,52 +218,6 @@ private slots:
         QCOMPARE(answerLabel->font().pointSize(), answerSize);
         QCOMPARE(correctLabel->font().family(), answerLabel->font().family());
         QCOMPARE(correctLabel->font().pointSize(), answerSize);
-    }
-
-    // From the units window to the end: the missed question is asked again
-    // in the same window, its false statements drawn from the review's pool.
-    void retryRunsInTheSameWindow()
-    {
-        ScriptedRandom random({TrueStatement});
-        AppFixture fixture(Distinct(3), random);
-        QVERIFY(fixture.Start());
-        fixture.Choose("MnuNTCCUnits");
-        AppFixture::Find<QCheckBox>("FrmNTUnits", "ChkUnit(1)")->setChecked(true);
-        AppFixture::Click("FrmNTUnits", "OptQuiz(1)");
-        AppFixture::Click("FrmNTUnits", "CmdOK");
-        QCOMPARE(fixture.app.MainWindow().QuizType, QString("TF"));
-        const QPointer<QWidget> window = AppFixture::Window(TF);
-        QVERIFY(window);
-        QCOMPARE(AppFixture::Text(TF, "LblSubTitle"), QString("NTI"));
-        QCOMPARE(AppFixture::Text(TF, "LblQsRemaining"), QString("Questions Remaining 3"));
-
-        const QString missed = AppFixture::Text(TF, "LblQuestion");
-        const QString missedAnswer = AppFixture::Text(TF, "LblAnswer");
-        AppFixture::Click(TF, "CmdFalse");
-        for (int question = 0; question < 2; ++question) {
-            AppFixture::Click(TF, "CmdNextQuestion");
-            AppFixture::Click(TF, "CmdTrue");
-        }
-        fixture.prompter.answers.push_back(true);
-        random.Then({0.0, FalseStatement, 0.0}); // the review: a false statement if its pool allows one
-        AppFixture::Click(TF, "CmdNextQuestion");
-
-        QCOMPARE(AppFixture::Window(TF), window.data());
-        QVERIFY(!fixture.app.MainWindow().isVisible());
-        QCOMPARE(fixture.prompter.messages.back().text, std::string("Would you like to retry the questions you missed?"));
-        QCOMPARE(AppFixture::Text(TF, "LblQsRemaining"), QString("Questions Remaining 1"));
-        QCOMPARE(AppFixture::Text(TF, "LblQsCorrect"), QString());
-        QCOMPARE(AppFixture::Text(TF, "LblQuestion"), missed);
-        QCOMPARE(AppFixture::Text(TF, "LblAnswer"), missedAnswer); // the only answer of a pool of one
-        ExpectAnswered(false);
-
-        AppFixture::Click(TF, "CmdTrue");
-        ExpectVerdict(true, missedAnswer);
-        AppFixture::Click(TF, "CmdNextQuestion");
-        QCOMPARE(fixture.prompter.messages.back().title, std::string("Last Question"));
-        QVERIFY(fixture.app.MainWindow().isVisible());
-        QVERIFY(!AppFixture::Window(TF));
-        QCOMPARE(fixture.Missed(), 0);
     }
 };
 

@@ -20,31 +20,32 @@ namespace {
 struct Window {
     const char* name;
     const char* menu;
-    const char* box; // the control array of its boxes or module options
+    const char* keys; // on the main window
+    const char* box;  // the control array of its boxes or module options
     int first;
     int last;
     const char* ok;
 };
 
 constexpr Window Windows[] = {
-    {"FrmNTUnits", "MnuNTCCUnits", "ChkUnit", 1, 13, "CmdOK"},
-    {"FrmSysTheo", "MnuSysTheo", "ChkUnit", 1, 10, "CmdOK"},
-    {"FrmNTBooks", "MnuNTCCBooks", "ChkNTB", 0, 26, "CmdOK"},
-    {"FrmOTDetailed", "MnuOTCCDetailed", "ChkOTD", 0, 38, "CmdOK"},
-    {"FrmOTSimplified", "OTCCSimplified", "ChkOTS", 0, 38, "CmdOK"},
-    {"FrmNTHistory", "MnuNTHistory", "Option", 0, 0, "CmdOK"},
-    {"FrmKings", "MnuOTHistory", "Option", 0, 0, "CmdOK"},
-    {"FrmChurchMusic", "MnuChurchMusic", "Option", 0, 1, "CmdOK"},
-    {"FrmTheology", "MnuTheology", "Option", 0, 3, "CmdOK"},
-    {"FrmChurchHistory", "MnuChurchHistory", "Option", 0, 9, "CmdOK"},
-    {"FrmNTI", "MnuNTI", "Option", 0, 11, "CmdOK"},
-    {"FrmOTI", "MnuOTI", "Option", 0, 6, "CmdOK"},
-    {"FrmGreek", "mnuGreek", "ChkGrk", 0, 18, "CmdGrkOK"},
-    {"FrmHebrew", "MnuHebrew", "ChkHeb", 0, 40, "CmdHebOK"},
-    {"FrmGreekPPET", "mnuGreekEPPT", "ChkPP", 1, 43, "CmdOK"},
-    {"FrmGreekPPIT", "mnuGreekIPPT", "ChkPP", 1, 33, "CmdOK"},
-    {"FrmGreekPPEV", "mnuGreekPP", "ChkPP", 1, 43, "CmdOK"},
-    {"FrmGreekPPIV", "MnuGreekPPIV", "ChkPP", 1, 33, "CmdOK"},
+    {"FrmNTUnits", "MnuNTCCUnits", "Shift+F5", "ChkUnit", 1, 13, "CmdOK"},
+    {"FrmSysTheo", "MnuSysTheo", "F11", "ChkUnit", 1, 10, "CmdOK"},
+    {"FrmNTBooks", "MnuNTCCBooks", "F5", "ChkNTB", 0, 26, "CmdOK"},
+    {"FrmOTDetailed", "MnuOTCCDetailed", "F7", "ChkOTD", 0, 38, "CmdOK"},
+    {"FrmOTSimplified", "OTCCSimplified", "Shift+F7", "ChkOTS", 0, 38, "CmdOK"},
+    {"FrmNTHistory", "MnuNTHistory", "", "Option", 0, 0, "CmdOK"},
+    {"FrmKings", "MnuOTHistory", "F8", "Option", 0, 0, "CmdOK"},
+    {"FrmChurchMusic", "MnuChurchMusic", "F2", "Option", 0, 1, "CmdOK"},
+    {"FrmTheology", "MnuTheology", "F12", "Option", 0, 3, "CmdOK"},
+    {"FrmChurchHistory", "MnuChurchHistory", "F1", "Option", 0, 9, "CmdOK"},
+    {"FrmNTI", "MnuNTI", "F6", "Option", 0, 11, "CmdOK"},
+    {"FrmOTI", "MnuOTI", "F9", "Option", 0, 6, "CmdOK"},
+    {"FrmGreek", "mnuGreek", "F3", "ChkGrk", 0, 18, "CmdGrkOK"},
+    {"FrmHebrew", "MnuHebrew", "F4", "ChkHeb", 0, 40, "CmdHebOK"},
+    {"FrmGreekPPET", "mnuGreekEPPT", "", "ChkPP", 1, 43, "CmdOK"},
+    {"FrmGreekPPIT", "mnuGreekIPPT", "", "ChkPP", 1, 33, "CmdOK"},
+    {"FrmGreekPPEV", "mnuGreekPP", "Shift+F3", "ChkPP", 1, 43, "CmdOK"},
+    {"FrmGreekPPIV", "MnuGreekPPIV", "Ctrl+F3", "ChkPP", 1, 33, "CmdOK"},
 };
 
 const Window& Of(const QString& name)
@@ -145,6 +146,28 @@ class TestSelectionWindows : public QObject {
     Q_OBJECT
 
 private slots:
+    // A window's key on the main window opens it beside the main window.
+    void keysOpenTheirWindows_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const auto& window : Windows)
+            if (*window.keys)
+                QTest::newRow(window.keys) << window.name;
+    }
+
+    void keysOpenTheirWindows()
+    {
+        QFETCH(QString, window);
+        AppFixture fixture(Bank());
+        QVERIFY(fixture.Start());
+        auto& main = fixture.app.MainWindow();
+        QApplication::setActiveWindow(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keySequence(&main, QKeySequence(Of(window).keys));
+        QVERIFY(AppFixture::Window(window));
+        QVERIFY(main.isVisible());
+    }
+
     // As opened: nothing ticked but the default module option, the default
     // quiz type and direction, OK the default button, greyed boxes that stay
     // clear under the mouse and the keyboard, and boxes running in columns.
