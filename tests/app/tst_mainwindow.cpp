@@ -185,7 +185,8 @@ private slots:
                        {"MC", "FrmMC", "MnuEndQuiz", "Exit", "CmdOK"},
                        {"tense", "FrmMCGrk", "MnuEndQuiz", "Exit", "CmdOK"}};
         for (const auto& quiz : quizzes) {
-            QTest::addRow("%s, End Quiz", quiz.window) << quiz.type << quiz.window << quiz.endEntry << quiz.miss << false;
+            QTest::addRow("%s, End Quiz", quiz.window)
+                << quiz.type << quiz.window << quiz.endEntry << quiz.miss << false;
             QTest::addRow("%s, close box", quiz.window) << quiz.type << quiz.window << "" << quiz.miss << false;
             QTest::addRow("%s, exit", quiz.window) << quiz.type << quiz.window << quiz.exitEntry << quiz.miss << true;
         }

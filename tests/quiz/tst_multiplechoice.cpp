@@ -229,7 +229,8 @@ private slots:
         AppFixture fixture(window == Mc ? Numbered(8) : Tensed(8, "Aorist Passive"), random);
         QVERIFY(fixture.Start());
         Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
-        QCOMPARE(AppFixture::Text(window, "LblSubTitle"), window == Mc ? QString("NTI") : QString("Greek Principal Part Tenses"));
+        QCOMPARE(AppFixture::Text(window, "LblSubTitle"),
+                 window == Mc ? QString("NTI") : QString("Greek Principal Part Tenses"));
         ExpectAnswered(window, false, true);
 
         // Typed and sent with Enter, which presses the default button.

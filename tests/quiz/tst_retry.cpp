@@ -28,6 +28,12 @@ std::vector<BankQuestion> Pool()
     return questions;
 }
 
+// The question on screen: the multiple-choice windows ask in their first line.
+QString Asked(const QString& window)
+{
+    return AppFixture::Text(window, window == "FrmMC" || window == "FrmMCGrk" ? "LblChoice(0)" : "LblQuestion");
+}
+
 // Answers the question on screen, right or wrong, and goes on to the next.
 void Answer(const QString& window, bool right)
 {
@@ -79,7 +85,8 @@ private slots:
                     << quiz.type << quiz.window << quiz.fewestMisses - 1 << false << false;
             QTest::addRow("%s, retry declined", quiz.window)
                 << quiz.type << quiz.window << quiz.fewestMisses << true << false;
-            QTest::addRow("%s, retry taken", quiz.window) << quiz.type << quiz.window << quiz.fewestMisses << true << true;
+            QTest::addRow("%s, retry taken", quiz.window)
+                << quiz.type << quiz.window << quiz.fewestMisses << true << true;
         }
     }
 
@@ -111,7 +118,7 @@ private slots:
         for (int question = 0; question < PoolSize; ++question) {
             QVERIFY(fixture.prompter.messages.empty());
             if (question < misses)
-                missed << AppFixture::Text(window, window == "FrmMC" || window == "FrmMCGrk" ? "LblChoice(0)" : "LblQuestion");
+                missed << Asked(window);
             Answer(window, question >= misses);
             if (question + 1 < PoolSize) // the last answer ends the pool, and a review clears the marks
                 QCOMPARE(fixture.Missed(), std::min(question + 1, misses));
@@ -139,8 +146,7 @@ private slots:
         QCOMPARE(AppFixture::Text(window, "LblQsCorrect"), QString());
         QCOMPARE(AppFixture::Text(window, "LblPercentage"), QString());
         for (int question = 0; question < misses; ++question) {
-            QVERIFY(missed.contains(
-                AppFixture::Text(window, window == "FrmMC" || window == "FrmMCGrk" ? "LblChoice(0)" : "LblQuestion")));
+            QVERIFY(missed.contains(Asked(window)));
             Answer(window, true);
         }
         QCOMPARE(messages.size(), std::size_t{3});

@@ -106,7 +106,8 @@ std::vector<BankQuestion> Bank()
     std::int64_t id = 200;
     for (const auto& [module, books] : std::initializer_list<std::pair<const char*, std::vector<const char*>>>{
              {"NTI", {"Matthew", "Mark", "Philippians", "Phillippians", "Revelation", "Jude"}},
-             {"OT Chapter Content: Detailed", {"genesis", "Genesis", "song of solomon", "II Chronicles", "lamentations"}},
+             {"OT Chapter Content: Detailed",
+              {"genesis", "Genesis", "song of solomon", "II Chronicles", "lamentations"}},
              {"OT Chapter Content: Simplified", {"genesis", "psalms", "lamentations", "obadiah", "malachi"}},
              {"Popes", {"", ""}},
              {"Church Fathers: Writings", {"", ""}},
@@ -477,7 +478,8 @@ private slots:
             {"simplified, Lamentations alone", "FrmOTSimplified", "24", "OptQuiz(2)", "FrmFlashcard",
              "Module = 'OT Chapter Content: Simplified'and (Book = 'lamentations')", 1, false, "EE Prompt Answer"},
             {"simplified, reverse order kept under true/false", "FrmOTSimplified", "18 38", "OptFlip(1) OptQuiz(1)",
-             "FrmTF", "Module = 'OT Chapter Content: Simplified'and (Book = 'psalms' or Book = 'malachi')", 2, true, ""},
+             "FrmTF", "Module = 'OT Chapter Content: Simplified'and (Book = 'psalms' or Book = 'malachi')", 2, true,
+             ""},
             {"church history as opened", "FrmChurchHistory", "", "", "FrmMC", "Module = 'Baptist History IV'", 2, true,
              ""},
             {"popes by their caption", "FrmChurchHistory", "2", "OptQuiz(2)", "FrmFlashcard", "Module = 'Popes'", 2,
@@ -495,7 +497,8 @@ private slots:
             {"Greek, all units, English to Greek", "FrmGreek", "0-18", "OptQuiz(2) OptFlip(0)", "FrmFlashcard",
              greekUnits + ")", 19, false, "EG Prompt Answer"},
             {"Hebrew, Pu'al and Hoph'al left out", "FrmHebrew", "7 8", "OptQuiz(2) ChkHebTheme(3) ChkHebTheme(6)",
-             "FrmFlashcard", "Module = 'Hebrew'and (Category= 7 or Category= 8) and (Theme Not In ('pual','hophal'))", 3,
+             "FrmFlashcard",
+             "Module = 'Hebrew'and (Category= 7 or Category= 8) and (Theme Not In ('pual','hophal'))", 3,
              true, "HE Answer Prompt"},
             {"Hebrew, every stem left out, English to Hebrew", "FrmHebrew", "7 8",
              "OptQuiz(2) CmdHebThemesClear OptFlip(0)", "FrmFlashcard",
@@ -569,7 +572,8 @@ private slots:
         if (sides.isEmpty())
             return;
         const std::map<QChar, std::string> roles{{'E', EnglishFontRole}, {'G', GreekFontRole}, {'H', HebrewFontRole}};
-        for (const auto& [label, role] : {std::pair{"LblQuestion", roles.at(sides[0])}, std::pair{"LblAnswer", roles.at(sides[1])}}) {
+        for (const auto& [label, role] :
+             {std::pair{"LblQuestion", roles.at(sides[0])}, std::pair{"LblAnswer", roles.at(sides[1])}}) {
             const auto* shown = AppFixture::Find<QLabel>(quizWindow, label);
             const int size = role == EnglishFontRole ? 14 : 20;
             QCOMPARE(QFontInfo(shown->font()).family(), QFontInfo(ResolveFont(role, size)).family());
