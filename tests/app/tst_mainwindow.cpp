@@ -3,6 +3,7 @@
 
 #include "AppFixture.h"
 #include "FontResolver.h"
+#include "FrmNTUnits.h"
 #include "FrmSplash.h"
 #include "FullDisk.h"
 #include "PictureWidget.h"
@@ -11,6 +12,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
@@ -160,6 +162,25 @@ private slots:
         QTRY_VERIFY(!QApplication::activePopupWidget());
         QTest::keyClick(bar, Qt::Key_Escape);
         QCOMPARE(active(), QString());
+    }
+
+    // One instance per window; unloading one that is not loaded, or twice,
+    // does nothing, and the next use builds it afresh.
+    void oneInstancePerWindow()
+    {
+        AppFixture fixture(SmallBank());
+        QVERIFY(fixture.Start());
+        fixture.app.Windows().Unload<FrmNTUnits>();
+        fixture.Choose("MnuNTCCUnits");
+        const QPointer<QWidget> first = AppFixture::Window("FrmNTUnits");
+        fixture.Choose("MnuNTCCUnits");
+        QCOMPARE(AppFixture::Window("FrmNTUnits"), first.data());
+        fixture.app.Windows().Unload<FrmNTUnits>();
+        fixture.app.Windows().Unload<FrmNTUnits>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+        fixture.Choose("MnuNTCCUnits");
+        QVERIFY(AppFixture::Window("FrmNTUnits"));
     }
 
     // Every way out of every quiz window: "End Quiz" and the close box go
