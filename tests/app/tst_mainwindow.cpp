@@ -229,13 +229,8 @@ private slots:
         AppFixture::Click("FrmGreekPPEV", "CmdShowGrk");
         fixture.Choose("MnuBookMoses");
         const QStringList open{"FrmNTUnits", "FrmGreekPPEV", "FrmGrkEPP", "FrmBookMoses"};
-        if (quizType == "tense") {
-            fixture.app.State().QuizFilter = "Module = 'Kings'";
-            fixture.app.MainWindow().QuizSelected();
-            fixture.app.MainWindow().StartGreekTenseQuiz();
-        } else if (!quizType.isEmpty()) {
+        if (!quizType.isEmpty())
             fixture.StartQuiz(quizType, "Module = 'Kings'");
-        }
         for (const QString& button : miss.split(' ', Qt::SkipEmptyParts))
             AppFixture::Click(window, button);
         if (entry.isEmpty())

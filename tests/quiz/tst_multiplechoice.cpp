@@ -57,15 +57,9 @@ BankQuestion Word(std::int64_t id, const std::string& english, const std::string
 
 void Start(AppFixture& fixture, const QString& window, const std::string& module)
 {
-    fixture.app.State().QuizFilter = "Module = '" + module + "'";
     if (fixture.app.State().QuestionFontSize == 0)
         ModLanguages(fixture.app.State()).SetEnglishFonts();
-    if (window == Mc) {
-        fixture.StartQuiz("MC", fixture.app.State().QuizFilter);
-    } else { // as the tense selection windows do
-        fixture.app.MainWindow().QuizSelected();
-        fixture.app.MainWindow().StartGreekTenseQuiz();
-    }
+    fixture.StartQuiz(window == Mc ? "MC" : "tense", "Module = '" + module + "'");
 }
 
 QStringList Lines(const QString& window)

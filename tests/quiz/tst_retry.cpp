@@ -102,14 +102,7 @@ private slots:
         AppFixture fixture(Pool(), window == "FrmTF" ? static_cast<RandomSource&>(trueStatements) : seeded);
         QVERIFY(fixture.Start());
         ModLanguages(fixture.app.State()).SetEnglishFonts();
-        const std::string filter = "Module = 'Road'";
-        if (quizType == "tense") {
-            fixture.app.State().QuizFilter = filter;
-            fixture.app.MainWindow().QuizSelected();
-            fixture.app.MainWindow().StartGreekTenseQuiz();
-        } else {
-            fixture.StartQuiz(quizType, filter);
-        }
+        fixture.StartQuiz(quizType, "Module = 'Road'");
         const QPointer<QWidget> quiz = AppFixture::Window(window);
         QVERIFY(quiz);
         QCOMPARE(AppFixture::Find<QGroupBox>(window, "FrmProgressReport")->title(), QString("Progress Report"));

@@ -78,10 +78,16 @@ public:
         action->trigger();
     }
 
-    // A quiz of that type on that filter, begun as a selection window begins it.
+    // A quiz of that type on that filter, begun as a selection window begins
+    // it; "tense" is the Greek tense quiz, which its windows start themselves.
     void StartQuiz(const QString& type, const std::string& filter)
     {
         app.State().QuizFilter = filter;
+        if (type == "tense") {
+            app.MainWindow().QuizSelected();
+            app.MainWindow().StartGreekTenseQuiz();
+            return;
+        }
         app.MainWindow().QuizType = type;
         app.MainWindow().BeginQuiz();
     }
