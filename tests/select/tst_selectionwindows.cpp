@@ -7,9 +7,8 @@
 #include "ModLanguages.h"
 #include "Session.h"
 
-#include <QCheckBox>
 #include <QFontInfo>
-#include <QRadioButton>
+#include <QPushButton>
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
