@@ -1,6 +1,6 @@
 // The short-answer quiz: the chapter compared exactly, the texts and the
 // database after each answer, Enter twice per question; always the English
-// description and the book.
+// content and the book.
 
 #include "AppFixture.h"
 #include "Session.h"
