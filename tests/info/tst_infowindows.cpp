@@ -237,6 +237,12 @@ private slots:
         QCOMPARE(picture->size(), shown->size());
         const QSize drawn = picture->sizeHint();
         QVERIFY(std::abs(double(shown->width()) / shown->height() - double(drawn.width()) / drawn.height()) < 0.01);
+        // The picture is drawn: more than a few colours across its middle.
+        const QImage grabbed = shown->grab().toImage();
+        QSet<QRgb> colours;
+        for (int x = 0; x < grabbed.width(); x += 4)
+            colours.insert(grabbed.pixel(x, grabbed.height() / 2));
+        QVERIFY2(colours.size() > 8, qPrintable(QString::number(colours.size())));
     }
 
     void quotedTexts_data()

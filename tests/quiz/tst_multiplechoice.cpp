@@ -425,6 +425,9 @@ private slots:
             const auto* label = AppFixture::Find<QLabel>(window, QStringLiteral("LblChoice(%1)").arg(line));
             QVERIFY2(label->height() >= label->heightForWidth(label->width()),
                      qPrintable(label->objectName() + " is cut off"));
+            // Each answer stands beside its number.
+            const auto* number = AppFixture::Find<QLabel>(window, QStringLiteral("Lbl(%1)").arg(line));
+            QVERIFY(line == 0 || label->geometry().contains(label->geometry().left(), number->geometry().center().y()));
         }
         Submit(window, "0");
         QTest::qWait(50);
