@@ -3,6 +3,7 @@
 
 #include "AppFixture.h"
 #include "FontResolver.h"
+#include "FrmNTUnits.h"
 #include "FrmSplash.h"
 #include "FullDisk.h"
 #include "PictureWidget.h"
@@ -11,6 +12,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
@@ -133,36 +135,6 @@ private slots:
         }
     }
 
-    void shortcutsOpenTheirWindows_data()
-    {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QString>("window");
-        const std::pair<QKeySequence, const char*> keys[] = {
-            {Qt::Key_F1, "FrmChurchHistory"},          {Qt::Key_F2, "FrmChurchMusic"},
-            {Qt::Key_F3, "FrmGreek"},                  {Qt::SHIFT | Qt::Key_F3, "FrmGreekPPEV"},
-            {Qt::CTRL | Qt::Key_F3, "FrmGreekPPIV"},   {Qt::Key_F4, "FrmHebrew"},
-            {Qt::Key_F5, "FrmNTBooks"},                {Qt::SHIFT | Qt::Key_F5, "FrmNTUnits"},
-            {Qt::Key_F6, "FrmNTI"},                    {Qt::Key_F7, "FrmOTDetailed"},
-            {Qt::SHIFT | Qt::Key_F7, "FrmOTSimplified"}, {Qt::Key_F8, "FrmKings"},
-            {Qt::Key_F9, "FrmOTI"},                    {Qt::Key_F11, "FrmSysTheo"},
-            {Qt::Key_F12, "FrmTheology"}};
-        for (const auto& [key, window] : keys)
-            QTest::newRow(qPrintable(key.toString())) << key << window;
-    }
-
-    void shortcutsOpenTheirWindows()
-    {
-        QFETCH(QKeySequence, keys);
-        QFETCH(QString, window);
-        AppFixture fixture(SmallBank());
-        QVERIFY(fixture.Start());
-        QApplication::setActiveWindow(&fixture.app.MainWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&fixture.app.MainWindow()));
-        QTest::keySequence(&fixture.app.MainWindow(), keys);
-        QVERIFY(AppFixture::Window(window));
-        QVERIFY(fixture.app.MainWindow().isVisible());
-    }
-
     void f10ActivatesTheMenuBarWithoutADropDown()
     {
         AppFixture fixture(SmallBank());
@@ -192,62 +164,85 @@ private slots:
         QCOMPARE(active(), QString());
     }
 
+    // One instance per window; unloading one that is not loaded, or twice,
+    // does nothing, and the next use builds it afresh.
     void oneInstancePerWindow()
     {
         AppFixture fixture(SmallBank());
         QVERIFY(fixture.Start());
+        fixture.app.Windows().Unload<FrmNTUnits>();
         fixture.Choose("MnuNTCCUnits");
-        QWidget* first = AppFixture::Window("FrmNTUnits");
+        const QPointer<QWidget> first = AppFixture::Window("FrmNTUnits");
         fixture.Choose("MnuNTCCUnits");
-        QCOMPARE(AppFixture::Window("FrmNTUnits"), first);
-        fixture.app.Windows().Unload(first);
+        QCOMPARE(AppFixture::Window("FrmNTUnits"), first.data());
+        fixture.app.Windows().Unload<FrmNTUnits>();
+        fixture.app.Windows().Unload<FrmNTUnits>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
         fixture.Choose("MnuNTCCUnits");
-        QVERIFY(AppFixture::Window("FrmNTUnits") != nullptr);
+        QVERIFY(AppFixture::Window("FrmNTUnits"));
     }
 
-    // Every exit entry ends the program at once and closes every window:
-    // selection, word list, information and quiz windows alike.
-    void exitClosesEverything_data()
+    // Every way out of every quiz window: "End Quiz" and the close box go
+    // back to the main window, an exit entry ends the program at once and
+    // closes every window; the miss answered before stays in the file.
+    void leavingTheQuiz_data()
     {
-        QTest::addColumn<QString>("quizType"); // empty: no quiz runs
-        QTest::addColumn<QString>("exitWindow");
-        QTest::addColumn<QString>("exitEntry");
-        QTest::newRow("main window") << "" << "FrmMain" << "MnuExit";
-        QTest::newRow("flashcard") << "Flashcard" << "FrmFlashcard" << "MnuExitQuizFlashcard";
-        QTest::newRow("true/false") << "TF" << "FrmTF" << "MnuExitLumenary";
-        QTest::newRow("short answer") << "SA" << "FrmSA" << "MnuExit";
-        QTest::newRow("multiple choice") << "MC" << "FrmMC" << "Exit";
-        QTest::newRow("Greek tense") << "tense" << "FrmMCGrk" << "Exit";
+        QTest::addColumn<QString>("quizType"); // "tense": the Greek tense quiz; empty: no quiz runs
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("entry"); // empty: the title-bar close box
+        QTest::addColumn<QString>("miss");  // the buttons that answer wrong
+        QTest::addColumn<bool>("exits");
+        const struct {
+            const char* type;
+            const char* window;
+            const char* endEntry;
+            const char* exitEntry;
+            const char* miss;
+        } quizzes[] = {{"Flashcard", "FrmFlashcard", "MnuEndQuizFlashcard", "MnuExitQuizFlashcard",
+                        "CmdShowAnswer CmdIncorrect"},
+                       {"TF", "FrmTF", "MnuEndQuiz", "MnuExitLumenary", "CmdFalse"},
+                       {"SA", "FrmSA", "MnuEndQuiz", "MnuExit", "CmdOK"},
+                       {"MC", "FrmMC", "MnuEndQuiz", "Exit", "CmdOK"},
+                       {"tense", "FrmMCGrk", "MnuEndQuiz", "Exit", "CmdOK"}};
+        for (const auto& quiz : quizzes) {
+            QTest::addRow("%s, End Quiz", quiz.window)
+                << quiz.type << quiz.window << quiz.endEntry << quiz.miss << false;
+            QTest::addRow("%s, close box", quiz.window) << quiz.type << quiz.window << "" << quiz.miss << false;
+            QTest::addRow("%s, exit", quiz.window) << quiz.type << quiz.window << quiz.exitEntry << quiz.miss << true;
+        }
+        QTest::newRow("main window, exit") << "" << "FrmMain" << "MnuExit" << "" << true;
     }
 
-    void exitClosesEverything()
+    void leavingTheQuiz()
     {
         QFETCH(QString, quizType);
-        QFETCH(QString, exitWindow);
-        QFETCH(QString, exitEntry);
-        AppFixture fixture(SmallBank());
+        QFETCH(QString, window);
+        QFETCH(QString, entry);
+        QFETCH(QString, miss);
+        QFETCH(bool, exits);
+        test::ScriptedRandom random({0.9}); // every true/false statement true
+        AppFixture fixture(SmallBank(), random);
         QVERIFY(fixture.Start());
         fixture.Choose("MnuNTCCUnits");
         fixture.Choose("mnuGreekPP");
         AppFixture::Click("FrmGreekPPEV", "CmdShowGrk");
         fixture.Choose("MnuBookMoses");
         const QStringList open{"FrmNTUnits", "FrmGreekPPEV", "FrmGrkEPP", "FrmBookMoses"};
-        for (const QString& window : open)
-            QVERIFY2(AppFixture::Window(window), qPrintable(window));
-        fixture.app.State().QuizFilter = "Module = 'Kings'";
-        if (quizType == "tense") {
-            fixture.app.MainWindow().QuizSelected();
-            fixture.app.MainWindow().StartGreekTenseQuiz();
-        } else if (!quizType.isEmpty()) {
-            fixture.app.MainWindow().QuizType = quizType;
-            fixture.app.MainWindow().BeginQuiz();
-        }
-        auto* exit = AppFixture::Window(exitWindow)->findChild<QAction*>(exitEntry);
-        QVERIFY(exit);
-        exit->trigger();
-        QCOMPARE(fixture.programEnds, 1);
-        for (const QString& window : open + QStringList{"FrmMain", exitWindow})
-            QVERIFY2(!AppFixture::Window(window), qPrintable(window));
+        if (!quizType.isEmpty())
+            fixture.StartQuiz(quizType, "Module = 'Kings'");
+        for (const QString& button : miss.split(' ', Qt::SkipEmptyParts))
+            AppFixture::Click(window, button);
+        if (entry.isEmpty())
+            AppFixture::Window(window)->close();
+        else
+            AppFixture::Window(window)->findChild<QAction*>(entry)->trigger();
+        QCOMPARE(fixture.programEnds, exits ? 1 : 0);
+        QVERIFY(!AppFixture::Window(window));
+        QCOMPARE(fixture.app.MainWindow().isVisible(), !exits);
+        for (const QString& other : open)
+            QVERIFY2((AppFixture::Window(other) != nullptr) != exits, qPrintable(other));
+        QCOMPARE(fixture.Missed(), miss.isEmpty() ? 0 : 1);
     }
 
     void closeBoxEndsWhenNothingIsLeft()
@@ -327,9 +322,7 @@ private slots:
         QFETCH(QString, quizWindow);
         AppFixture fixture(SmallBank());
         QVERIFY(fixture.Start());
-        fixture.app.State().QuizFilter = filter.toStdString();
-        fixture.app.MainWindow().QuizType = quizType;
-        fixture.app.MainWindow().BeginQuiz();
+        fixture.StartQuiz(quizType, filter.toStdString());
         for (const char* window : {"FrmFlashcard", "FrmMC", "FrmSA", "FrmTF"})
             QCOMPARE(AppFixture::Window(window) != nullptr, quizWindow == window);
         QCOMPARE(fixture.app.MainWindow().isVisible(), quizWindow.isEmpty());
@@ -348,10 +341,8 @@ private slots:
         test::FullDisk disk;
         AppFixture fixture(SmallBank());
         QVERIFY(fixture.Start());
-        fixture.app.State().QuizFilter = "Module = 'Kings'";
-        fixture.app.MainWindow().QuizType = "Flashcard";
         disk.SetFull(true);
-        fixture.app.MainWindow().BeginQuiz();
+        fixture.StartQuiz("Flashcard", "Module = 'Kings'");
         disk.SetFull(false);
         QVERIFY(!AppFixture::Window("FrmFlashcard"));
         QVERIFY(fixture.app.MainWindow().isVisible());

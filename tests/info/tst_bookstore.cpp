@@ -4,12 +4,6 @@
 
 #include "AdvertiserRecord.h"
 #include "AppFixture.h"
-#include "FrmBookstore.h"
-#include "WindowRegistry.h"
-
-#include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
@@ -97,42 +91,6 @@ private slots:
         QCOMPARE(entry->text(), AppFixture::Text(Directory, "LblStoreName"));
         QApplication::processEvents(); // lay out what the record hid and showed, as the screen would
         AppFixture::Snapshot(AppFixture::Window(Directory), QString("bookstore-") + Entries[advertiser]);
-    }
-
-    void webAndEmailComeBackForTheNextAdvertiser()
-    {
-        AppFixture fixture(Bank());
-        QVERIFY(fixture.Start());
-        fixture.Choose("MnuBookstoreSix");
-        QPointer<QWidget> window = AppFixture::Window(Directory);
-        QVERIFY(AppFixture::Find<QLabel>(Directory, "LblWebPage")->isHidden());
-        QVERIFY(AppFixture::Find<QLabel>(Directory, "LblEmail")->isHidden());
-        fixture.Choose("MnuBookstoreOne");
-        QCOMPARE(AppFixture::Window(Directory), window.data());
-        for (const auto field : {AdvertiserField::WebPage, AdvertiserField::Email, AdvertiserField::Fax}) {
-            const char* label = AdvertiserLabels[std::size_t(field)];
-            QVERIFY2(!AppFixture::Find<QLabel>(Directory, label)->isHidden(), label);
-            QCOMPARE(AppFixture::Text(Directory, label), QString::fromUtf8(Advertisers()[0][field]));
-        }
-    }
-
-    void builtAfreshInItsDesignState()
-    {
-        AppFixture fixture(Bank());
-        QVERIFY(fixture.Start());
-        fixture.Choose("MnuBookstoreSix");
-        Close();
-        auto& window = fixture.app.Windows().Get<FrmBookstore>();
-        window.show();
-        QStringList texts;
-        for (const char* name : AdvertiserLabels) {
-            QVERIFY(!window.findChild<QLabel*>(name)->isHidden());
-            texts << window.findChild<QLabel*>(name)->text();
-        }
-        QCOMPARE(texts, QStringList({"Store Name", "Store Info", "Store Info", "Store Info", "Store Info",
-                                     "Store Info", "Store Info", "Store Info", "Store Info", "Store Info",
-                                     "Free Catalog"}));
-        QCOMPARE(window.windowTitle(), QString("BookStores  --  Tell them you saw their advertisement in Lumenary!"));
     }
 };
 

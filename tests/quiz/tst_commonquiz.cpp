@@ -1,9 +1,8 @@
 // The services every quiz shares: the draw (no repeats, fair, always ends),
-// the missed mark in the file, the progress texts and the end of the pool.
+// the missed mark in the file and the progress texts.
 
 #include "ModCommonPreQuiz.h"
 #include "ModCommonQuiz.h"
-#include "ProgressPanel.h"
 #include "ProgressText.h"
 #include "Session.h"
 #include "StoreError.h"
@@ -12,7 +11,6 @@
 
 #include <SQLiteCpp/Database.h>
 
-#include <QLabel>
 #include <QtTest>
 
 #include <optional>
@@ -259,17 +257,6 @@ private slots:
         QCOMPARE(quiz.bank.Number("SELECT count(*) FROM lm40data WHERE QuestionUsed = 1"), 0);
     }
 
-    void countsCorrectAnswers()
-    {
-        SeededRandom random;
-        Quiz quiz(3, random);
-        quiz.session.AnswerCorrect = true;
-        quiz.common.CountCorrectAnswer();
-        quiz.session.AnswerCorrect = false;
-        quiz.common.CountCorrectAnswer();
-        QCOMPARE(quiz.session.QuestionsCorrect, 1);
-    }
-
     void progressTexts_data()
     {
         QTest::addColumn<QString>("actual");
@@ -291,67 +278,6 @@ private slots:
         QFETCH(QString, actual);
         QFETCH(QString, expected);
         QCOMPARE(actual, expected);
-    }
-
-    void panelShowsTheCounters()
-    {
-        ProgressPanel panel;
-        Session session;
-        panel.ShowStart(25);
-        const auto* remaining = panel.findChild<QLabel*>("LblQsRemaining");
-        QCOMPARE(remaining->text(), QString("Questions Remaining 25"));
-        session.QuestionsAsked = 1;
-        session.QuestionsCorrect = 1;
-        session.QuestionsRemaining = 24;
-        panel.ShowProgress(session);
-        QCOMPARE(remaining->text(), QString("Questions Remaining:   24"));
-        QCOMPARE(panel.findChild<QLabel*>("LblQsCorrect")->text(), QString(" 1"));
-        QCOMPARE(panel.findChild<QLabel*>("LblQsAsked")->text(), QString(" 1"));
-        QCOMPARE(panel.findChild<QLabel*>("LblPercentage")->text(), QString("100.00"));
-        QCOMPARE(panel.title(), QString("Progress Report"));
-        panel.ClearValues();
-        QCOMPARE(panel.CorrectCaption(), QString());
-        QCOMPARE(panel.findChild<QLabel*>("LblPercentage")->text(), QString());
-    }
-
-    void endOfPool_data()
-    {
-        QTest::addColumn<QString>("correct");
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<bool>("sixOrMore");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("asksRetry");
-        QTest::addColumn<bool>("retries");
-        QTest::newRow("nothing missed") << " 4" << " 4" << false << true << false << false;
-        QTest::newRow("one missed, yes") << " 3" << " 4" << false << true << true << true;
-        QTest::newRow("one missed, no") << " 3" << " 4" << false << false << true << false;
-        QTest::newRow("five missed, threshold") << " 5" << " 10" << true << true << false << false;
-        QTest::newRow("six missed, threshold") << " 4" << " 10" << true << true << true << true;
-    }
-
-    void endOfPool()
-    {
-        QFETCH(QString, correct);
-        QFETCH(QString, asked);
-        QFETCH(bool, sixOrMore);
-        QFETCH(bool, answer);
-        QFETCH(bool, asksRetry);
-        QFETCH(bool, retries);
-        SeededRandom random;
-        Session session;
-        test::RecordingPrompter prompter;
-        prompter.answers.push_back(answer);
-        ModCommonQuiz common(session, prompter, random);
-        QCOMPARE(common.FinishPool(correct, asked, sixOrMore ? RetryRule::SixOrMoreMisses : RetryRule::AnyMiss),
-                 retries);
-        QCOMPARE(prompter.messages.size(), std::size_t(asksRetry ? 2 : 1));
-        QCOMPARE(prompter.messages[0].text, std::string("This was the last question."));
-        QCOMPARE(prompter.messages[0].title, std::string("Last Question"));
-        if (asksRetry) {
-            QVERIFY(prompter.messages[1].question);
-            QCOMPARE(prompter.messages[1].text, std::string("Would you like to retry the questions you missed?"));
-            QCOMPARE(prompter.messages[1].title, std::string("Retry Missed Questions?"));
-        }
     }
 };
 

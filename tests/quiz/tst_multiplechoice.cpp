@@ -1,20 +1,16 @@
 // The multiple-choice and Greek tense quizzes through their real windows:
 // where the right answer lands, which wrong answers are offered, how typed
-// answers and clicks are judged, the database after each miss, and the end
-// of the pool with its retry offer.
+// answers and clicks are judged, and the database after each miss.
 
 #include "AppFixture.h"
 #include "FontResolver.h"
-#include "ModCommonPreQuiz.h"
 #include "ModLanguages.h"
 #include "Session.h"
 
-#include <QCheckBox>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <set>
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
@@ -61,16 +57,9 @@ BankQuestion Word(std::int64_t id, const std::string& english, const std::string
 
 void Start(AppFixture& fixture, const QString& window, const std::string& module)
 {
-    fixture.app.State().QuizFilter = "Module = '" + module + "'";
     if (fixture.app.State().QuestionFontSize == 0)
         ModLanguages(fixture.app.State()).SetEnglishFonts();
-    if (window == Mc) {
-        fixture.app.MainWindow().QuizType = "MC";
-        fixture.app.MainWindow().BeginQuiz();
-    } else { // as the tense selection windows do
-        fixture.app.MainWindow().QuizSelected();
-        fixture.app.MainWindow().StartGreekTenseQuiz();
-    }
+    fixture.StartQuiz(window == Mc ? "MC" : "tense", "Module = '" + module + "'");
 }
 
 QStringList Lines(const QString& window)
@@ -111,58 +100,12 @@ void ExpectAnswered(const QString& window, bool answered, bool firstQuestion = f
     QCOMPARE(next->isDefault(), answered);
 }
 
-long long Correct(const AppFixture& fixture, int id)
-{
-    return fixture.bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(id));
-}
-
 } // namespace
 
 class TestMultipleChoice : public QObject {
     Q_OBJECT
 
 private slots:
-    // "Multiple Choice" is the unit window's first quiz type.
-    void startsFromTheUnitWindow()
-    {
-        AppFixture fixture(Numbered(8));
-        QVERIFY(fixture.Start());
-        fixture.bank.Execute("UPDATE lm40data SET Category = 1");
-        fixture.Choose("MnuNTCCUnits");
-        AppFixture::Find<QCheckBox>("FrmNTUnits", "ChkUnit(1)")->setChecked(true);
-        AppFixture::Click("FrmNTUnits", "CmdOK");
-        QVERIFY(AppFixture::Window(Mc));
-        QVERIFY(!fixture.app.MainWindow().isVisible());
-        QCOMPARE(AppFixture::Text(Mc, "LblSubTitle"), QString("NTI"));
-        QCOMPARE(AppFixture::Text(Mc, "LblQsRemaining"), QString("Questions Remaining 8"));
-        QVERIFY(AppFixture::Text(Mc, "LblChoice(0)").startsWith("Prompt "));
-        QVERIFY(RightLine() >= 1);
-    }
-
-    void rightAnswerOnEachLine_data()
-    {
-        QTest::addColumn<int>("slot");
-        for (int slot = 1; slot <= 6; ++slot)
-            QTest::addRow("line %d", slot) << slot;
-    }
-
-    void rightAnswerOnEachLine()
-    {
-        QFETCH(int, slot);
-        // The draw takes the first record; the next number places its answer.
-        test::ScriptedRandom random({0.0, (slot - 0.5) / 6});
-        AppFixture fixture(Numbered(8), random);
-        QVERIFY(fixture.Start());
-        Start(fixture, Mc, "NTI");
-        QCOMPARE(AppFixture::Text(Mc, "LblChoice(0)"), QString("Prompt 1"));
-        const QStringList lines = Lines(Mc);
-        QCOMPARE(lines[slot - 1], QString("Answer 1"));
-        QCOMPARE(QSet<QString>(lines.begin(), lines.end()).size(), 6);
-        QVERIFY(!lines.contains(QString()));
-        Submit(Mc, QString::number(slot));
-        QCOMPARE(AppFixture::Text(Mc, "LblResponse"), QString("Correct!"));
-    }
-
     // With the program's own random source each line holds the right answer
     // about one time in six; 80 is more than six standard deviations.
     void rightAnswerLinesAreEven()
@@ -280,6 +223,8 @@ private slots:
         AppFixture fixture(window == Mc ? Numbered(8) : Tensed(8, "Aorist Passive"), random);
         QVERIFY(fixture.Start());
         Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
+        QCOMPARE(AppFixture::Text(window, "LblSubTitle"),
+                 window == Mc ? QString("NTI") : QString("Greek Principal Part Tenses"));
         ExpectAnswered(window, false, true);
 
         // Typed and sent with Enter, which presses the default button.
@@ -291,8 +236,8 @@ private slots:
         QCOMPARE(AppFixture::Text(window, "LblCorrectAnswer"), right ? QString() : QString("3"));
         QCOMPARE(AppFixture::Text(window, "LblQsCorrect"), right ? QString(" 1") : QString(" 0"));
         QCOMPARE(AppFixture::Text(window, "LblQsRemaining"), QString("Questions Remaining:   7"));
-        QCOMPARE(Correct(fixture, 1), right ? 1 : 0);
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), right ? 0 : 1);
+        QCOMPARE(fixture.Correct(1), right ? 1 : 0);
+        QCOMPARE(fixture.Missed(), right ? 0 : 1);
         ExpectAnswered(window, true);
 
         QTest::keyClick(AppFixture::Window(window), Qt::Key_Return);
@@ -358,56 +303,6 @@ private slots:
         ExpectAnswered(window, answeredFirst || judges, true);
     }
 
-    // Ten questions: the retry is offered from six misses on, and runs in
-    // the same window on the missed questions only.
-    void endOfPool_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("misses");
-        for (const QString& window : {Mc, Grk})
-            for (const int misses : {0, 5, 6})
-                QTest::addRow("%s, %d missed", window.toLatin1().data(), misses) << window << misses;
-    }
-
-    void endOfPool()
-    {
-        QFETCH(QString, window);
-        QFETCH(int, misses);
-        AppFixture fixture(window == Mc ? Numbered(10) : Tensed(10, "Future"));
-        QVERIFY(fixture.Start());
-        Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
-        fixture.prompter.answers.push_back(true);
-        for (int question = 0; question < 10; ++question) {
-            QVERIFY(fixture.prompter.messages.empty());
-            const int right = window == Mc ? RightLine() : 1;
-            Submit(window, question < misses ? QString() : QString::number(right));
-            AppFixture::Click(window, "CmdNextQuestion");
-        }
-        QCOMPARE(fixture.prompter.messages.front().title, std::string("Last Question"));
-        if (misses < 6) {
-            QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
-            QVERIFY(fixture.app.MainWindow().isVisible());
-            QVERIFY(!AppFixture::Window(window));
-            QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), misses);
-            return;
-        }
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t{2});
-        QCOMPARE(fixture.prompter.messages[1].title, std::string("Retry Missed Questions?"));
-        QVERIFY(AppFixture::Window(window));
-        QVERIFY(!fixture.app.MainWindow().isVisible());
-        QVERIFY(fixture.app.State().QuizFilter.ends_with("'and Correct=0"));
-        QCOMPARE(AppFixture::Text(window, "LblQsRemaining"), QString("Questions Remaining 6"));
-        QCOMPARE(AppFixture::Text(window, "LblQsAsked"), QString());
-        ExpectAnswered(window, false);
-        for (int question = 0; question < 6; ++question) {
-            Submit(window, QString::number(window == Mc ? RightLine() : 1));
-            AppFixture::Click(window, "CmdNextQuestion");
-        }
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t{3});
-        QVERIFY(fixture.app.MainWindow().isVisible());
-        QVERIFY(!AppFixture::Window(window));
-    }
-
     // "Next Question" before the first answer skips that question: asked,
     // neither right nor missed.
     void nextBeforeAnsweringSkips_data()
@@ -430,7 +325,7 @@ private slots:
         QCOMPARE(AppFixture::Text(window, "LblQsAsked"), QString(" 2"));
         QCOMPARE(AppFixture::Text(window, "LblQsCorrect"), QString(" 1"));
         QCOMPARE(AppFixture::Text(window, "LblPercentage"), QString("50.00"));
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 0);
+        QCOMPARE(fixture.Missed(), 0);
     }
 
     // A theme that names none of the five tenses has no right choice; it is
@@ -459,47 +354,8 @@ private slots:
         Submit(Grk, typed);
         QCOMPARE(AppFixture::Text(Grk, "LblResponse"), QString("Incorrect.  The answer was"));
         QCOMPARE(AppFixture::Text(Grk, "LblCorrectAnswer"), QString("Present"));
-        QCOMPARE(Correct(fixture, 2), 0);
-        QCOMPARE(Correct(fixture, 1), 1);
-    }
-
-    void emptyTensePoolDrawsNothing()
-    {
-        AppFixture fixture(Tensed(3, "Future"));
-        QVERIFY(fixture.Start());
-        Start(fixture, Grk, "Nothing");
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
-        QCOMPARE(fixture.prompter.messages[0].text, std::string(NoMatchText));
-        QVERIFY(fixture.app.MainWindow().isVisible());
-        QVERIFY(!AppFixture::Window(Grk));
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE QuestionUsed = 1"), 0);
-    }
-
-    void leavingTheQuiz_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("way");
-        for (const QString& window : {Mc, Grk})
-            for (const char* way : {"MnuEndQuiz", "close box", "Exit"})
-                QTest::addRow("%s, %s", window.toLatin1().data(), way) << window << QString(way);
-    }
-
-    void leavingTheQuiz()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, way);
-        AppFixture fixture(window == Mc ? Numbered(8) : Tensed(8, "Future"));
-        QVERIFY(fixture.Start());
-        Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
-        Submit(window, "0");
-        if (way == "close box")
-            AppFixture::Window(window)->close();
-        else
-            AppFixture::Window(window)->findChild<QAction*>(way)->trigger();
-        QVERIFY(!AppFixture::Window(window));
-        QCOMPARE(fixture.programEnds, way == "Exit" ? 1 : 0);
-        QCOMPARE(fixture.app.MainWindow().isVisible(), way != "Exit");
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
+        QCOMPARE(fixture.Correct(2), 0);
+        QCOMPARE(fixture.Correct(1), 1);
     }
 
     // Long English, Greek and pointed Hebrew answers in their fonts, each
@@ -569,6 +425,9 @@ private slots:
             const auto* label = AppFixture::Find<QLabel>(window, QStringLiteral("LblChoice(%1)").arg(line));
             QVERIFY2(label->height() >= label->heightForWidth(label->width()),
                      qPrintable(label->objectName() + " is cut off"));
+            // Each answer stands beside its number.
+            const auto* number = AppFixture::Find<QLabel>(window, QStringLiteral("Lbl(%1)").arg(line));
+            QVERIFY(line == 0 || label->geometry().contains(label->geometry().left(), number->geometry().center().y()));
         }
         Submit(window, "0");
         QTest::qWait(50);

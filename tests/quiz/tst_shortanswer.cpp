@@ -1,13 +1,11 @@
 // The short-answer quiz: the chapter compared exactly, the texts and the
-// database after each answer, Enter twice per question, the retry and the
-// way out; always the English description and the book.
+// database after each answer, Enter twice per question; always the English
+// content and the book.
 
 #include "AppFixture.h"
 #include "Session.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 using namespace lumenary;
@@ -38,16 +36,6 @@ class TestShortAnswer : public QObject {
     Q_OBJECT
 
 private:
-    static void Launch(AppFixture& fixture)
-    {
-        QVERIFY(fixture.Start());
-        fixture.Choose("MnuNTCCUnits");
-        AppFixture::Find<QCheckBox>("FrmNTUnits", "ChkUnit(1)")->setChecked(true);
-        AppFixture::Click("FrmNTUnits", "OptQuiz(3)");
-        AppFixture::Click("FrmNTUnits", "CmdOK");
-        QVERIFY(AppFixture::Window(SA));
-    }
-
     // Types into the chapter box and presses Enter there.
     static void Answer(const QString& typed)
     {
@@ -55,12 +43,6 @@ private:
         QVERIFY(box->isEnabled());
         QTest::keyClicks(box, typed);
         QTest::keyClick(box, Qt::Key_Return);
-    }
-
-    // The chapter the question of Chapters() has.
-    static QString ChapterOf(const QString& content)
-    {
-        return content == "Content 1" ? QString("7") : content.right(1);
     }
 
     static void ExpectAnswered(bool answered)
@@ -106,7 +88,8 @@ private slots:
         QFETCH(bool, right);
         QFETCH(QString, shownChapter);
         AppFixture fixture(Chapters(1, chapter));
-        Launch(fixture);
+        QVERIFY(fixture.Start());
+        fixture.StartQuiz("SA", "Module = 'NTI'");
         ExpectAnswered(false);
         Answer(typed);
         ExpectAnswered(true);
@@ -114,7 +97,7 @@ private slots:
                  right ? QString("Correct!") : QString("Incorrect.  The answer was chapter"));
         QCOMPARE(AppFixture::Text(SA, "LblAnswer"), shownChapter);
         QCOMPARE(AppFixture::Text(SA, "LblQsCorrect"), right ? QString(" 1") : QString(" 0"));
-        QCOMPARE(fixture.bank.Number("SELECT Correct FROM lm40data WHERE ID = 1"), right ? 1 : 0);
+        QCOMPARE(fixture.Correct(1), right ? 1 : 0);
         AppFixture::Snapshot(AppFixture::Window(SA), right ? "sa-right" : "sa-wrong");
     }
 
@@ -135,11 +118,9 @@ private slots:
         AppFixture fixture(Chapters(2));
         QVERIFY(fixture.Start());
         auto& session = fixture.app.State();
-        session.QuizFilter = "Module = 'NTI'";
         session.Flip = flip;
         session.UseFrench = french;
-        fixture.app.MainWindow().QuizType = "SA";
-        fixture.app.MainWindow().BeginQuiz();
+        fixture.StartQuiz("SA", "Module = 'NTI'");
         AppFixture::Snapshot(AppFixture::Window(SA), "sa-asking");
         for (int question = 0; question < 2; ++question) {
             const QString content = AppFixture::Text(SA, "LblQuestion");
@@ -151,76 +132,6 @@ private slots:
         }
     }
 
-    // Enter submits, Enter again goes on; a miss can be retried in the same
-    // window, or declined; with no miss no retry is offered.
-    void endOfPool_data()
-    {
-        QTest::addColumn<bool>("miss");
-        QTest::addColumn<bool>("retry");
-        QTest::newRow("all right") << false << false;
-        QTest::newRow("retry declined") << true << false;
-        QTest::newRow("retry taken") << true << true;
-    }
-
-    void endOfPool()
-    {
-        QFETCH(bool, miss);
-        QFETCH(bool, retry);
-        AppFixture fixture(Chapters(3));
-        Launch(fixture);
-        const QPointer<QWidget> window = AppFixture::Window(SA);
-        QString missed;
-        for (int question = 0; question < 3; ++question) {
-            const QString content = AppFixture::Text(SA, "LblQuestion");
-            if (miss && question == 1)
-                missed = content;
-            Answer(missed == content ? "99" : ChapterOf(content));
-            if (question == 2)
-                fixture.prompter.answers.push_back(retry);
-            AppFixture::PressEnter(SA);
-        }
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t(miss ? 2 : 1));
-        QCOMPARE(fixture.prompter.messages[0].text, std::string("This was the last question."));
-        QCOMPARE(fixture.app.MainWindow().isVisible(), !retry);
-        QCOMPARE(AppFixture::Window(SA), retry ? window.data() : nullptr);
-        if (!retry)
-            return;
-        QCOMPARE(AppFixture::Text(SA, "LblQsRemaining"), QString("Questions Remaining 1"));
-        QCOMPARE(AppFixture::Text(SA, "LblQsAsked"), QString());
-        QCOMPARE(AppFixture::Text(SA, "LblQuestion"), missed);
-        ExpectAnswered(false);
-        Answer(ChapterOf(missed));
-        AppFixture::PressEnter(SA);
-        QCOMPARE(fixture.prompter.messages.back().title, std::string("Last Question"));
-        QVERIFY(fixture.app.MainWindow().isVisible());
-        QVERIFY(!AppFixture::Window(SA));
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 0);
-    }
-
-    void endingEarly_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("End Quiz") << "MnuEndQuiz";
-        QTest::newRow("close box") << "";
-        QTest::newRow("Exit Lumenary") << "MnuExit";
-    }
-
-    void endingEarly()
-    {
-        QFETCH(QString, how);
-        AppFixture fixture(Chapters(3));
-        Launch(fixture);
-        Answer("99");
-        if (how.isEmpty())
-            AppFixture::Window(SA)->close();
-        else
-            AppFixture::Window(SA)->findChild<QAction*>(how)->trigger();
-        const bool exit = how == "MnuExit";
-        QCOMPARE(fixture.programEnds, exit ? 1 : 0);
-        QCOMPARE(fixture.app.MainWindow().isVisible(), !exit);
-        QVERIFY(!AppFixture::Window(SA));
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
-    }
 };
 
 LUMENARY_GUI_TEST_MAIN(TestShortAnswer)

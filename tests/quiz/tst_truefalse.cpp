@@ -1,13 +1,11 @@
 // The true/false quiz: statements that are what they claim, the verdicts
-// and their texts, the database after each, the retry and the way out.
+// and their texts, the database after each.
 
 #include "AppFixture.h"
 #include "ModLanguages.h"
 #include "Session.h"
 
-#include <QCheckBox>
 #include <QFontInfo>
-#include <QPointer>
 #include <QPushButton>
 
 using namespace lumenary;
@@ -63,10 +61,8 @@ private:
         QVERIFY(fixture.Start());
         ModLanguages languages(fixture.app.State());
         (languages.*fonts)();
-        fixture.app.State().QuizFilter = "Module = 'NTI'";
         fixture.app.State().Flip = flip;
-        fixture.app.MainWindow().QuizType = "TF";
-        fixture.app.MainWindow().BeginQuiz();
+        fixture.StartQuiz("TF", "Module = 'NTI'");
         QVERIFY(AppFixture::Window(TF));
     }
 
@@ -140,8 +136,8 @@ private slots:
         ExpectAnswered(true);
         ExpectVerdict(statementTrue, flip ? partA[0] : partB[0]);
         AppFixture::Snapshot(AppFixture::Window(TF), QString("tf-") + QTest::currentDataTag());
-        QCOMPARE(fixture.bank.Number("SELECT Correct FROM lm40data WHERE ID = 1"), statementTrue ? 1 : 0);
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), statementTrue ? 0 : 1);
+        QCOMPARE(fixture.Correct(1), statementTrue ? 1 : 0);
+        QCOMPARE(fixture.Missed(), statementTrue ? 0 : 1);
         QCOMPARE(AppFixture::Text(TF, "LblQsCorrect"), statementTrue ? QString(" 1") : QString(" 0"));
     }
 
@@ -187,10 +183,8 @@ private slots:
         const QString hebrew = "Ezra SIL";
         const QString greek = "Gentium Plus";
         QTest::newRow("English to Hebrew") << 0 << false << "house" << "בַּיִת" << sans << 12 << hebrew << 18;
-        QTest::newRow("Hebrew to English") << 1 << true << "בַּיִת" << "house" << hebrew << 18 << sans << 12;
-        QTest::newRow("French to Hebrew") << 2 << false << "Fr house" << "בַּיִת" << sans << 12 << hebrew << 18;
-        QTest::newRow("Hebrew to French") << 3 << true << "בַּיִת" << "Fr house" << hebrew << 18 << sans << 12;
-        QTest::newRow("Greek to English") << 4 << true << "οἶκος" << "house" << greek << 18 << sans << 12;
+        QTest::newRow("Hebrew to French") << 1 << true << "בַּיִת" << "Fr house" << hebrew << 18 << sans << 12;
+        QTest::newRow("Greek to English") << 2 << true << "οἶκος" << "house" << greek << 18 << sans << 12;
     }
 
     void sidesAndFonts()
@@ -206,8 +200,7 @@ private slots:
         ScriptedRandom random({0.0, TrueStatement}); // the first record, a true statement
         const QString script = flip ? question : answer;
         AppFixture fixture(Pool({"house", "word"}, {script, "λόγος"}), random);
-        const FontSetter setters[] = {&ModLanguages::SetEnglishToHebrewFonts, &ModLanguages::SetHebrewToEnglishFonts,
-                                      &ModLanguages::SetFrenchToHebrewFonts, &ModLanguages::SetHebrewToFrenchFonts,
+        const FontSetter setters[] = {&ModLanguages::SetEnglishToHebrewFonts, &ModLanguages::SetHebrewToFrenchFonts,
                                       &ModLanguages::SetGreekToEnglishFonts};
         Launch(fixture, flip, setters[setter]);
         QCOMPARE(AppFixture::Text(TF, "LblQuestion"), question);
@@ -225,105 +218,6 @@ private slots:
         QCOMPARE(answerLabel->font().pointSize(), answerSize);
         QCOMPARE(correctLabel->font().family(), answerLabel->font().family());
         QCOMPARE(correctLabel->font().pointSize(), answerSize);
-    }
-
-    // The end of the pool goes back to the main window unless a retry is taken.
-    void endOfPool_data()
-    {
-        QTest::addColumn<bool>("miss");
-        QTest::addColumn<int>("messages");
-        QTest::newRow("all right") << false << 1;
-        QTest::newRow("retry declined") << true << 2;
-    }
-
-    void endOfPool()
-    {
-        QFETCH(bool, miss);
-        QFETCH(int, messages);
-        ScriptedRandom random({TrueStatement});
-        AppFixture fixture(Distinct(2), random);
-        Launch(fixture);
-        AppFixture::Click(TF, miss ? "CmdFalse" : "CmdTrue");
-        AppFixture::Click(TF, "CmdNextQuestion");
-        AppFixture::Click(TF, "CmdTrue");
-        AppFixture::Click(TF, "CmdNextQuestion");
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t(messages));
-        QCOMPARE(fixture.prompter.messages[0].text, std::string("This was the last question."));
-        QVERIFY(fixture.app.MainWindow().isVisible());
-        QVERIFY(!AppFixture::Window(TF));
-    }
-
-    // From the units window to the end: the missed question is asked again
-    // in the same window, its false statements drawn from the review's pool.
-    void retryRunsInTheSameWindow()
-    {
-        ScriptedRandom random({TrueStatement});
-        AppFixture fixture(Distinct(3), random);
-        QVERIFY(fixture.Start());
-        fixture.Choose("MnuNTCCUnits");
-        AppFixture::Find<QCheckBox>("FrmNTUnits", "ChkUnit(1)")->setChecked(true);
-        AppFixture::Click("FrmNTUnits", "OptQuiz(1)");
-        AppFixture::Click("FrmNTUnits", "CmdOK");
-        QCOMPARE(fixture.app.MainWindow().QuizType, QString("TF"));
-        const QPointer<QWidget> window = AppFixture::Window(TF);
-        QVERIFY(window);
-        QCOMPARE(AppFixture::Text(TF, "LblSubTitle"), QString("NTI"));
-        QCOMPARE(AppFixture::Text(TF, "LblQsRemaining"), QString("Questions Remaining 3"));
-
-        const QString missed = AppFixture::Text(TF, "LblQuestion");
-        const QString missedAnswer = AppFixture::Text(TF, "LblAnswer");
-        AppFixture::Click(TF, "CmdFalse");
-        for (int question = 0; question < 2; ++question) {
-            AppFixture::Click(TF, "CmdNextQuestion");
-            AppFixture::Click(TF, "CmdTrue");
-        }
-        fixture.prompter.answers.push_back(true);
-        random.Then({0.0, FalseStatement, 0.0}); // the review: a false statement if its pool allows one
-        AppFixture::Click(TF, "CmdNextQuestion");
-
-        QCOMPARE(AppFixture::Window(TF), window.data());
-        QVERIFY(!fixture.app.MainWindow().isVisible());
-        QCOMPARE(fixture.prompter.messages.back().text, std::string("Would you like to retry the questions you missed?"));
-        QCOMPARE(AppFixture::Text(TF, "LblQsRemaining"), QString("Questions Remaining 1"));
-        QCOMPARE(AppFixture::Text(TF, "LblQsCorrect"), QString());
-        QCOMPARE(AppFixture::Text(TF, "LblQuestion"), missed);
-        QCOMPARE(AppFixture::Text(TF, "LblAnswer"), missedAnswer); // the only answer of a pool of one
-        ExpectAnswered(false);
-
-        AppFixture::Click(TF, "CmdTrue");
-        ExpectVerdict(true, missedAnswer);
-        AppFixture::Click(TF, "CmdNextQuestion");
-        QCOMPARE(fixture.prompter.messages.back().title, std::string("Last Question"));
-        QVERIFY(fixture.app.MainWindow().isVisible());
-        QVERIFY(!AppFixture::Window(TF));
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 0);
-    }
-
-    // Ending early keeps the marks; exit ends the program.
-    void endingEarly_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("End Quiz") << "MnuEndQuiz";
-        QTest::newRow("close box") << "";
-        QTest::newRow("Exit Lumenary") << "MnuExitLumenary";
-    }
-
-    void endingEarly()
-    {
-        QFETCH(QString, how);
-        ScriptedRandom random({TrueStatement});
-        AppFixture fixture(Distinct(3), random);
-        Launch(fixture);
-        AppFixture::Click(TF, "CmdFalse");
-        if (how.isEmpty())
-            AppFixture::Window(TF)->close();
-        else
-            AppFixture::Window(TF)->findChild<QAction*>(how)->trigger();
-        const bool exit = how == "MnuExitLumenary";
-        QCOMPARE(fixture.programEnds, exit ? 1 : 0);
-        QCOMPARE(fixture.app.MainWindow().isVisible(), !exit);
-        QVERIFY(!AppFixture::Window(TF));
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"), 1);
     }
 };
 

@@ -57,6 +57,8 @@ private slots:
         QTest::newRow("rough rho") << "r`h/ma" << "ῥῆμα";
         QTest::newRow("marks before a capital") << "vIhsou/j" << "Ἰησοῦς";
         QTest::newRow("rough acute before a capital") << "]Ellhn" << "Ἕλλην";
+        QTest::newRow("marks before the first capital") << "vAbraa,m" << "Ἀβραάμ";
+        QTest::newRow("marks before a capital that takes none") << "vBhqle,em" << "Βηθλέεμ";
         QTest::newRow("parentheses") << "$h;mhn%" << "(ἤμην)";
         QTest::newRow("mark after a consonant passes") << "n," << "ν,";
         QTest::newRow("mark with nothing to mark passes") << ", ;" << ", ;";

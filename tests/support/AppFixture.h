@@ -80,6 +80,29 @@ public:
         action->trigger();
     }
 
+    // A quiz of that type on that filter, begun as a selection window begins
+    // it; "tense" is the Greek tense quiz, which its windows start themselves.
+    void StartQuiz(const QString& type, const std::string& filter)
+    {
+        app.State().QuizFilter = filter;
+        if (type == "tense") {
+            app.MainWindow().QuizSelected();
+            app.MainWindow().StartGreekTenseQuiz();
+            return;
+        }
+        app.MainWindow().QuizType = type;
+        app.MainWindow().BeginQuiz();
+    }
+
+    // How many questions the file holds marked as missed.
+    long long Missed() const { return bank.Number("SELECT count(*) FROM lm40data WHERE Correct = 0"); }
+
+    // The Correct mark the file holds for that question.
+    long long Correct(std::int64_t id) const
+    {
+        return bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(id));
+    }
+
     // Grabs a window to PNG when LUMENARY_SNAPSHOTS names a folder, for a
     // person to look at.
     static void Snapshot(QWidget* window, const QString& name)
