@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into a program to end it as soon as its main window (a QMainWindow)
 // has been painted for the first time: what bench_startup times, from the
 // process started to that moment.

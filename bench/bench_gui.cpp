@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the main window on screen, the opening of every selection
 // window of the Quizzes menu, and over a large pool the time from a grade to
 // the next card on screen in a flashcard quiz, and from a verdict and from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What moving the user's own questions costs: importing 10,000 rows of each
 // file format into a copy of a bank-sized database (reading the file, checking
 // every row, writing them in one transaction), and exporting them again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from choosing an information window's menu entry to the window built
 // and painted, and from choosing one advertiser to the next shown in the open
 // directory window. Prints figures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A multiple-choice quiz over a pool of 32,767, for pools whose answers differ
 // in different ways: the time from "OK" to the verdict on screen, and from
 // "Next Question" to the next question on screen (draw, blacklist refill and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest Qt Widgets program with a menu bar: the yardstick bench_startup
 // compares the program's start-up with.
 

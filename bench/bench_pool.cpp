@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pool preparation and drawing at several pool sizes, on a real file in a
 // temporary folder. Prints a table; never fails.
 

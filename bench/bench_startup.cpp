@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, from the process started to its main window painted: the
 // program (bench_lumenary_window, built from the program's own main) against
 // the smallest Qt Widgets window with a menu bar (bench_minimal_window), run

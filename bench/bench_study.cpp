@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The study record at full size: a bank of 32,767 questions with a card in
 // each of three ways (98,301 cards, one answer each), due over two months.
 // Prints the main window's due count, the opening of "Review Due Questions",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What bringing a per-user copy up to a newer bank costs at start, on real
 // files of several sizes: the check when the copy is up to date, and an
 // upgrade where a tenth of the questions is added, a tenth reworded and a

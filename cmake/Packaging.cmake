@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack (scripts/package). It installs under /usr
 # what `cmake --install` installs; its dependencies are worked out from the
 # libraries the programs link (dpkg-shlibdeps), not written here.

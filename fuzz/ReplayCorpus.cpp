@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once on every file of the folders it is given, as the
 // test suite does with the seed corpora kept in the repository. No fuzzer is
 // needed: a target that finds a fault aborts, and the test fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: a question CSV file read and built into a question database,
 // as `lumenary-db build` does. Any bytes are either refused with a message or
 // built into a file that holds exactly the questions read, every marker

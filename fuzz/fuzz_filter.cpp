@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the quiz filter, parsed, compiled to SQL and run by the real
 // record set over a small question table with awkward values (nulls, mixed
 // letter case, text in number fields, a fraction, the largest number). Every

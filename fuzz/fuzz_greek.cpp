@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the converter of the old Greek font's keystrokes. Any bytes
 // convert without a fault; the result is precomposed (NFC) and keeps no Latin
 // letter but v, V and J: every other letter key stands for a Greek letter, v

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: a file of the user's own questions read and imported, as
 // `lumenary-db import` does. Any bytes are either refused with a message,
 // leaving the database without a question of the user's, or imported whole:

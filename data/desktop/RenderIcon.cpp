@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon into the PNG sizes desktops look for, at
 // build time, with the SVG renderer the program already uses.
 // Usage: render-icon ICON.svg OUT_DIR SIZE...  (writes OUT_DIR/SIZExSIZE.png)

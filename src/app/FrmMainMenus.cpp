@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar of the main window: every menu, entry and shortcut, and the
 // window each entry opens.
 

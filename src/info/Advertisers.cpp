@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AdvertiserRecord.h"
 
 // The advertisers of the Bookstores menu. Every store, address, number and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumenary-db: builds and queries Lumenary question databases.
 // Exit status: 0 on success, 1 when check finds problems, 2 on bad input
 // (one line on stderr).

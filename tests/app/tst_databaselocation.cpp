@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which question database a run uses, and what happens to the per-user copy
 // on the way: made on first start, brought up to date from a newer bank,
 // left alone when it is the user's own file beside the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program from the keyboard alone: Enter on a focused button, the way Tab
 // goes through a selection window, option groups and access keys.
 

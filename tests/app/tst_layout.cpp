@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How windows sit on a screen: every selection window fits a small laptop
 // screen at 125 % scale, boxes line up in their rows, and the true/false
 // buttons stay put while the verdict comes and goes.

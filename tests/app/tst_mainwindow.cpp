@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, the menu bar as a user sees it, one instance per
 // window, quiz launch and the ways the program ends.
 

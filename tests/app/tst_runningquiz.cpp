@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A quiz while something else happens to it: another quiz begun over it from
 // a selection window left open, questions removed by another program, and a
 // record whose answer is empty. The database is read after each step.

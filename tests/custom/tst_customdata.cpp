@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's own questions: lumenary-db export and import as a user runs them
 // (the real executable, real database files), the subject-name rules, a quiz
 // over any subject name, and a bank upgrade that leaves them alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundled question bank against the selection windows: every box and
 // option a user can choose starts a quiz with at least one question, and the
 // principal-part sections hold only the five tenses the tense quiz asks.

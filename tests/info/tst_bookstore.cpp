@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bookstore directory: each advertiser's record shown field by field
 // (present, hidden or blank), over the record shown before it or in a window
 // built afresh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information windows from the menus: one instance each, their titles
 // and fixed texts, and how each one is dismissed (unloaded, hidden, or kept
 // on screen) by clicks and keys.

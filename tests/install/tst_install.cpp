@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a user gets it: installed into a temporary prefix with
 // `cmake --install`, its installed programs run from there with a fresh home
 // folder, and the desktop entry and metainfo put through Debian's validators.

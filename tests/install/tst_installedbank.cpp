@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed question bank is never written, and a full disk does not stop
 // the program: the bank installed with `cmake --install` into a temporary
 // prefix, the per-user copy on a real filesystem that fills up (a small

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Debian package: built by CPack from the build tree, then its control
 // fields, file list and changelog read back with dpkg-deb, put through
 // lintian, and installed and removed again with dpkg in a root folder of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A quiz that never ends, run by tst_killed and killed at random moments.
 // It works on the real store and session services: it prepares pools (new and
 // retry), draws every question, answers most of them (right or wrong, each

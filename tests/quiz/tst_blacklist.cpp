@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer blacklist against a real question database: which wrong
 // answers it refuses, and what the "Blacklist" table holds after each step.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The services every quiz shares: the draw (no repeats, fair, always ends),
 // the missed mark in the file and the progress texts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flashcard quiz from the menu: its states and texts, and the database
 // after a missed card.
 

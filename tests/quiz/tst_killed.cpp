@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Killed at any moment, nothing committed is lost: a quiz program on a real
 // database file is ended with SIGKILL at random moments. After each kill the
 // file must pass SQLite's integrity check, hold every marker and every answer

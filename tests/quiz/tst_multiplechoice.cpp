@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multiple-choice and Greek tense quizzes through their real windows:
 // where the right answer lands, which wrong answers are offered, how typed
 // answers and clicks are judged, and the database after each miss.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of the pool, the same road in every quiz window: the last-question
 // notice, the retry offer and when it is made, the review in the same window
 // on exactly the missed questions, and the marks in the file at each step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The short-answer quiz: the chapter compared exactly, the texts and the
 // database after each answer, Enter twice per question; always the English
 // content and the book.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The true/false quiz: statements that are what they claim, the verdicts
 // and their texts, the database after each.
 

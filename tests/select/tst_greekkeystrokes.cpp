@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The old Greek font's keystrokes to Unicode: every mark and mark pair,
 // letters and capitals, pass-through, and every verb of the two word lists
 // against the lexical form the bundled question bank holds for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every selection window on the real program, one row per window: its design
 // state, group buttons, direction and quiz-type coupling, the quiz its OK
 // starts (on the exact filter, in the right fonts) and what unloading does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing a user's copy of the question bank up to a newer bank: on real
 // files, what is added, changed and removed, that the user's marks survive,
 // and that a failure leaves the copy as it was.

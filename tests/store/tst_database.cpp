@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the question database: what is accepted, what is refused and with
 // which message, and that nothing is created or changed in a refused file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz filter: every shape the selection windows build, how it evaluates
 // on a real database, and the texts it refuses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pool preparation: the count, the markers of exactly the pool's records, the
 // empty-pool message, and what a read-only file still allows.
 

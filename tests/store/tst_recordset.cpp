@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Record-set operations over a real file: moves, counts, the no-current-record
 // failures, writes that reach the file at once, clones, find, add and delete.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The study record through the real windows: every engine writes one answer
 // per verdict and none for a question left on screen; the main window's due
 // line; "Review Due Questions" from its menu entry through a whole review and

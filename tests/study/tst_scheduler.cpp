@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The FSRS-6 scheduler against the model's published check values, and the
 // study day's 04:00 boundary.
 

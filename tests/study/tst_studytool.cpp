@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The study record in the file: what `lumenary-db study` and `lumenary-db
 // check` make of it, and a bank upgrade keeping it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumenary-db as a user and the build run it: the real executable, real files,
 // exit codes; check on small banks with one fault each.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's real message boxes: text, title, icon, buttons, and which
 // button Enter and Escape press.
 
