@@ -16,10 +16,7 @@ namespace {
 
 std::vector<BankQuestion> Bank()
 {
-    std::vector<BankQuestion> questions;
-    for (int id = 1; id <= 6; ++id)
-        questions.push_back(test::Question(id, "NTI", 1));
-    return questions;
+    return test::UnitQuestions("NTI", 1, 6);
 }
 
 int TopInWindow(const QWidget* control)

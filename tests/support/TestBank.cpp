@@ -25,6 +25,14 @@ BankQuestion Question(std::int64_t id, const std::string& module, std::optional<
     return question;
 }
 
+std::vector<BankQuestion> UnitQuestions(const std::string& module, std::int64_t category, int count)
+{
+    std::vector<BankQuestion> questions;
+    for (int id = 1; id <= count; ++id)
+        questions.push_back(Question(id, module, category));
+    return questions;
+}
+
 TemporaryBank::TemporaryBank(const std::vector<BankQuestion>& questions)
     : path_(std::filesystem::path(folder_.path().toStdString()) / "lm50data.db")
 {

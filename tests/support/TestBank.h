@@ -25,6 +25,9 @@ namespace lumenary::test {
 BankQuestion Question(std::int64_t id, const std::string& module, std::optional<std::int64_t> category = {},
                       std::optional<std::string> book = {}, std::optional<std::string> theme = {});
 
+// Questions 1 to `count` of one module and unit, each with its own prompt and answer.
+std::vector<BankQuestion> UnitQuestions(const std::string& module, std::int64_t category, int count);
+
 // A question database file in its own temporary folder.
 class TemporaryBank {
 public:
