@@ -2,6 +2,7 @@
 #include "FrmDueQs.h"
 
 #include "DueQuestions.h"
+#include "FilterParser.h"
 #include "ModCommonQuiz.h"
 #include "ModLanguages.h"
 #include "QuizContext.h"
@@ -30,15 +31,6 @@ QString DueCountText(int count)
         return QStringLiteral("Nothing is due today. Come back tomorrow, or start any quiz from the Quizzes menu.");
     return count == 1 ? QStringLiteral("1 question is due today.")
                       : QStringLiteral("%1 questions are due today.").arg(count);
-}
-
-// A filter text names a module in quotes, a quote doubled.
-std::string ModuleCondition(const std::string& module)
-{
-    std::string quoted;
-    for (const char c : module)
-        quoted += c == '\'' ? std::string("''") : std::string(1, c);
-    return "Module = '" + quoted + "'";
 }
 
 } // namespace
@@ -187,7 +179,7 @@ std::string FrmDueQs::BuildFilter()
     // The filter names the subjects too, so the retry of misses narrows it as every retry does.
     std::string filter;
     for (const auto& subject : ticked)
-        filter += (filter.empty() ? "(" : " or ") + ModuleCondition(subject);
+        filter += std::string(filter.empty() ? "(" : " or ") + "Module = " + QuotedFilterText(subject);
     return filter + ")";
 }
 
