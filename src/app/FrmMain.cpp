@@ -79,7 +79,9 @@ FrmMain::FrmMain(MainWindowServices services)
     RegisterWindows();
     BuildMenus();
     services_.windows.onUnloaded = [this] { EndIfNothingIsOpen(); };
-    resize(640, 720);
+    // As tall as the portrait at its own size needs: drawn at any other, it
+    // would cost more than the rest of the window to show.
+    resize(640, sizeHint().height());
 }
 
 void FrmMain::Form_Load()

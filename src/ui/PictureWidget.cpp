@@ -1,32 +1,87 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureWidget.h"
 
+#include "ReadyDrawnPicture.h"
+
 #include <QPainter>
+#include <QResource>
+#include <QSvgRenderer>
+
+#include <cstring>
 
 namespace lumenary {
 
-PictureWidget::PictureWidget(const QString& resource, QWidget* parent) : QWidget(parent), renderer_(resource)
+namespace {
+
+// The ready-drawn copy of an SVG resource, as an image over the resource's
+// own bytes; null when there is none or it is not whole.
+QImage ReadyDrawnCopy(const QString& svgResource)
 {
-    renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
+    QString name = svgResource;
+    name.replace(name.size() - 4, 4, QStringLiteral(".pixels"));
+    const QResource resource(name);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
+        || resource.size() < qint64(sizeof(ReadyDrawnHeader)))
+        return {};
+    ReadyDrawnHeader header;
+    std::memcpy(&header, resource.data(), sizeof header);
+    const qint64 rowBytes = qint64(header.width) * 4;
+    if (std::memcmp(header.magic, kReadyDrawnMagic, sizeof header.magic) != 0
+        || resource.size() != qint64(sizeof header) + rowBytes * header.height)
+        return {};
+    return QImage(resource.data() + sizeof header, int(header.width), int(header.height), rowBytes,
+                  QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
+PictureWidget::PictureWidget(const QString& resource, QWidget* parent)
+    : QWidget(parent), resource_(resource), readyDrawn_(ReadyDrawnCopy(resource))
+{
+}
+
+PictureWidget::~PictureWidget() = default;
+
+QSvgRenderer& PictureWidget::Shapes() const
+{
+    if (!shapes_) {
+        shapes_ = std::make_unique<QSvgRenderer>(resource_);
+        shapes_->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return *shapes_;
 }
 
 QSize PictureWidget::sizeHint() const
 {
-    return renderer_.defaultSize();
+    return readyDrawn_.isNull() ? Shapes().defaultSize() : readyDrawn_.size();
 }
 
 void PictureWidget::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();
-    if (drawn_.size() != size() * ratio) {
-        drawn_ = QPixmap(size() * ratio);
+    const QSize pixels = size() * ratio;
+    if (drawn_.size() != pixels) {
+        drawn_ = QPixmap(pixels);
         drawn_.setDevicePixelRatio(ratio);
         drawn_.fill(Qt::transparent);
         QPainter painter(&drawn_);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer_.render(&painter, QRectF(QPointF(0, 0), size()));
+        Draw(painter, pixels);
     }
     QPainter(this).drawPixmap(0, 0, drawn_);
+}
+
+void PictureWidget::Draw(QPainter& painter, QSize pixels)
+{
+    if (!readyDrawn_.isNull() && readyDrawn_.size().scaled(pixels, Qt::KeepAspectRatio) == readyDrawn_.size()) {
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        QImage image = readyDrawn_;
+        image.setDevicePixelRatio(ratio);
+        const QSize room = (pixels - image.size()) / 2;
+        painter.drawImage(QPointF(room.width(), room.height()) / ratio, image);
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    Shapes().render(&painter, QRectF(QPointF(0, 0), size()));
 }
 
 QIcon PictureIcon(const QString& resource)

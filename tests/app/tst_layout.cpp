@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How windows sit on a screen: every selection window fits a small laptop
-// screen at 125 % scale, boxes line up in their rows, and the true/false
-// buttons stay put while the verdict comes and goes.
+// How windows sit on a screen: the main window opens with its portrait at
+// the portrait's own size, every selection window fits a small laptop screen
+// at 125 % scale, boxes line up in their rows, and the true/false buttons
+// stay put while the verdict comes and goes.
 
 #include "AppFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgRenderer>
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
@@ -30,6 +33,35 @@ class TestLayout : public QObject {
     Q_OBJECT
 
 private slots:
+    // At its own size the portrait is copied from the pixels drawn at build
+    // time, which must show what the picture itself does.
+    void mainWindowOpensWithTheReadyDrawnPortrait()
+    {
+        AppFixture fixture(Bank());
+        QVERIFY(fixture.Start());
+        auto* portrait = AppFixture::Find<QWidget>("FrmMain", "PicPortrait");
+        QVERIFY(portrait);
+        QSvgRenderer shapes(QStringLiteral(":/images/portrait.svg"));
+        QCOMPARE(shapes.defaultSize().scaled(portrait->size(), Qt::KeepAspectRatio), shapes.defaultSize());
+
+        // Where the picture stands, centred; the widget's background is around it.
+        const QImage shown = portrait->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage drawn(portrait->size(), QImage::Format_RGB32);
+        drawn.fill(Qt::black);
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        shapes.setAspectRatioMode(Qt::KeepAspectRatio);
+        shapes.render(&painter, QRectF(drawn.rect()));
+        painter.end();
+        const QSize own = shapes.defaultSize();
+        const QRect picture(QPoint((drawn.width() - own.width()) / 2, (drawn.height() - own.height()) / 2), own);
+        int unlike = 0;
+        for (int y = picture.top(); y <= picture.bottom(); ++y)
+            for (int x = picture.left(); x <= picture.right(); ++x)
+                unlike += qAbs(qGray(shown.pixel(x, y)) - qGray(drawn.pixel(x, y))) > 8;
+        QCOMPARE(unlike, 0);
+    }
+
     void selectionWindowsFitASmallScreen_data()
     {
         QTest::addColumn<QString>("entry");
