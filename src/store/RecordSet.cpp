@@ -27,6 +27,20 @@ struct RecordSet::Rows {
 
 namespace {
 
+// The ids as ranges of consecutive numbers, first and last, in order.
+std::vector<std::pair<std::int64_t, std::int64_t>> ConsecutiveRuns(std::vector<std::int64_t> ids)
+{
+    std::ranges::sort(ids);
+    std::vector<std::pair<std::int64_t, std::int64_t>> runs;
+    for (const std::int64_t id : ids) {
+        if (runs.empty() || id != runs.back().second + 1)
+            runs.emplace_back(id, id);
+        else
+            runs.back().second = id;
+    }
+    return runs;
+}
+
 FieldValue ReadColumn(const SQLite::Column& column)
 {
     if (column.isNull())
@@ -281,13 +295,27 @@ void RecordSet::UpdateAll(const std::vector<std::pair<std::string, FieldValue>>&
         columns.push_back(ColumnIndex(name));
         sql += (columns.size() == 1 ? "" : ", ") + QuoteIdentifier(rows_->columns[columns.back()]) + " = ?";
     }
-    sql += " WHERE rowid IN (SELECT value FROM json_each(?))";
+    // A run of consecutive row ids (a whole module's questions are one) is
+    // written as a range, along the table; rows scattered over many short
+    // runs are looked up from one list of ids.
+    const auto runs = ConsecutiveRuns(rows_->rowIds);
+    const bool byRuns = runs.size() * 16 <= rows_->rowIds.size();
+    sql += byRuns ? " WHERE rowid BETWEEN ? AND ?" : " WHERE rowid IN (SELECT value FROM json_each(?))";
     const auto statement = rows_->database->Statement(sql);
     int index = 1;
     for (const auto& [name, value] : fields)
         BindValue(*statement, index++, value);
-    statement->bind(index, JsonArray(rows_->rowIds));
-    statement->exec();
+    if (byRuns) {
+        for (const auto& [first, last] : runs) {
+            statement->bind(index, first);
+            statement->bind(index + 1, last);
+            statement->exec();
+            statement->reset();
+        }
+    } else {
+        statement->bind(index, JsonArray(rows_->rowIds));
+        statement->exec();
+    }
     for (auto& row : rows_->values)
         if (row)
             for (std::size_t i = 0; i < columns.size(); ++i)

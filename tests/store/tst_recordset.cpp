@@ -140,6 +140,37 @@ private slots:
         QCOMPARE(prompts, (std::vector<std::string>{"Prompt 10/1", "Prompt 20/1", "Prompt 30/1"}));
     }
 
+    // Marks written at once reach exactly the set's rows: long runs of ids
+    // (written a range at a time), ids scattered among the rows of another
+    // module, and a run broken by such a row.
+    void updateAllReachesExactlyTheSetsRows_data()
+    {
+        QTest::addColumn<int>("last"); // IDs 1 to last are Kings' ...
+        QTest::addColumn<QList<int>>("others"); // ... but these, and last + 1 to last + 3
+        QList<int> evens;
+        for (int id = 2; id <= 64; id += 2)
+            evens << id;
+        QTest::newRow("one long run") << 64 << QList<int>{};
+        QTest::newRow("two long runs around another module's row") << 65 << QList<int>{33};
+        QTest::newRow("scattered") << 64 << evens;
+    }
+
+    void updateAllReachesExactlyTheSetsRows()
+    {
+        QFETCH(int, last);
+        QFETCH(QList<int>, others);
+        std::vector<BankQuestion> questions;
+        for (int id = 1; id <= last + 3; ++id)
+            questions.push_back(Question(id, id <= last && !others.contains(id) ? "Kings" : "Other"));
+        const test::TemporaryBank bank(questions);
+        auto pool = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data").Filtered("Module = 'Kings'");
+        pool.UpdateAll({{"Chosen", std::int64_t{1}}, {"Correct", std::int64_t{0}}});
+        QCOMPARE(bank.Number("SELECT count(*) FROM lm40data WHERE Module = 'Kings' AND Chosen = 1 AND Correct = 0"),
+                 static_cast<int>(pool.RecordCount()));
+        QCOMPARE(bank.Number("SELECT count(*) FROM lm40data WHERE Module = 'Other' AND Chosen = 0 AND Correct = 1"),
+                 static_cast<int>(questions.size() - pool.RecordCount()));
+    }
+
     // Columns of the pool in pool order, whether the pool fills its span of
     // row ids (read along the table) or is scattered (looked up by id), with
     // a record another program removed meanwhile reading as null.
