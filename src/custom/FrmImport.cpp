@@ -143,7 +143,7 @@ FrmImport::FrmImport(Session& session, Prompter& prompter, WindowRegistry& windo
     layout->addLayout(choices);
     layout->addWidget(&MakeStatus());
     layout->addLayout(MakeButtonRow(import_));
-    resize(860, 640);
+    resize(960, 640);
 
     ShowSubjects({});
 }

@@ -45,7 +45,9 @@ QHBoxLayout* TransferWindow::MakeFileRow()
 
 QString TransferWindow::ChosenFileText() const
 {
-    const QString typed = fileEdit_->text().trimmed();
+    QString typed = fileEdit_->text().trimmed();
+    if (typed.startsWith(QStringLiteral("~/")))
+        typed.remove(0, 2);
     return typed.isEmpty() ? typed : QDir::cleanPath(QDir::home().absoluteFilePath(typed));
 }
 

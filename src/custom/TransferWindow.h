@@ -34,7 +34,7 @@ protected:
     // "&File:", TxtFile, CmdBrowse; the browse button calls Browse.
     QHBoxLayout* MakeFileRow();
     QLineEdit& FileEdit() const { return *fileEdit_; }
-    // The file TxtFile names; a name without a folder is in the home folder.
+    // The file TxtFile names; a name without a folder, or after "~/", is in the home folder.
     std::filesystem::path ChosenFile() const;
     // The same as the user reads it.
     QString ChosenFileText() const;

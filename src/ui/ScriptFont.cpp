@@ -10,6 +10,8 @@ namespace lumenary {
 
 namespace {
 
+// Both bundled fonts draw small for their point size beside the system's sans-serif.
+constexpr int GreekSizeIncrement = 2;
 constexpr int HebrewSizeIncrement = 3;
 
 bool HasScript(const QString& text, QChar::Script script)
@@ -25,7 +27,7 @@ QFont FontForText(const QString& text, const QFont& base)
     if (HasScript(text, QChar::Script_Hebrew))
         return ResolveFont(HebrewFontRole, size + HebrewSizeIncrement, base.bold());
     if (HasScript(text, QChar::Script_Greek))
-        return ResolveFont(GreekFontRole, size, base.bold());
+        return ResolveFont(GreekFontRole, size + GreekSizeIncrement, base.bold());
     return base;
 }
 

@@ -207,6 +207,7 @@ private slots:
             AppFixture::Click(Import, "CmdImport");
         QVERIFY2(AppFixture::Text(Import, "LblStatus").contains(message), qPrintable(AppFixture::Text(Import, "LblStatus")));
         QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data"), 2);
+        AppFixture::Snapshot(AppFixture::Window(Import), QStringLiteral("import-refused-") + QTest::currentDataTag());
 
         // Put right, the file is read again as the button is pressed.
         WriteFile(file, putRight);
