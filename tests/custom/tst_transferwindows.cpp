@@ -173,19 +173,27 @@ private slots:
         QTest::addColumn<QStringList>("mapping"); // column=use
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("putRight");
+        QTest::addColumn<QString>("setUp"); // SQL run on the bank first
         QTest::newRow("Part B empty on line 4") << QByteArray("a\tone\nb\ttwo\n\nc\t\n") << QStringList{}
-                                                << "in.txt:4: Part B is empty" << QByteArray("a\tone\n\nc\tthree\n");
+                                                << "in.txt:4: Part B is empty" << QByteArray("a\tone\n\nc\tthree\n") << QString();
         QTest::newRow("Unit on line 3 not a number")
             << QByteArray("a,one,1\nb,two,2\nc,three,x\n") << QStringList{"2=Unit"}
-            << "in.txt:3: Unit \"x\" is not a whole number" << QByteArray("a,one,1\nc,three,3\n");
+            << "in.txt:3: Unit \"x\" is not a whole number" << QByteArray("a,one,1\nc,three,3\n") << QString();
         QTest::newRow("subject cell names a bank module")
             << QByteArray("a\tone\tMine\nb\ttwo\tkings\n") << QStringList{"2=Subject"}
             << "in.txt:2: \"kings\" is the name of a module of the question bank"
-            << QByteArray("a\tone\tMine\nb\ttwo\tOther\n");
+            << QByteArray("a\tone\tMine\nb\ttwo\tOther\n") << QString();
         QTest::newRow("no Part A chosen") << QByteArray("a\tone\nb\ttwo\n") << QStringList{"0=Not used"}
-                                          << "no column is chosen for Part A" << QByteArray("a\tone\nb\ttwo\n");
+                                          << "no column is chosen for Part A" << QByteArray("a\tone\nb\ttwo\n") << QString();
         QTest::newRow("row too long") << QByteArray("a\tone\nb\ttwo\tthree\n") << QStringList{}
-                                      << "in.txt:2: the row has 3 cells, not 2" << QByteArray("a\tone\nb\ttwo\n");
+                                      << "in.txt:2: the row has 3 cells, not 2" << QByteArray("a\tone\nb\ttwo\n") << QString();
+        QTest::newRow("three IDs left for four new rows")
+            << QByteArray("old\tkept\na\t1\nb\t2\nc\t3\nd\t4\n") << QStringList{}
+            << "in.txt: 4 new questions do not fit; your own questions take the IDs from 20000 to 32767, and only 3 of"
+               " them are free. Nothing was imported."
+            << QByteArray("old\tkept\na\t1\nb\t2\n")
+            << "WITH RECURSIVE n(i) AS (SELECT 20001 UNION ALL SELECT i + 1 FROM n WHERE i < 32767) INSERT INTO"
+               " lm40data (ID, Module, English, Hebrew) SELECT i, 'Others', i, i FROM n WHERE i NOT IN (20005, 25000, 32767)";
     }
 
     void badInputImportsNothing()
@@ -194,7 +202,12 @@ private slots:
         QFETCH(QStringList, mapping);
         QFETCH(QString, message);
         QFETCH(QByteArray, putRight);
+        QFETCH(QString, setUp);
         AppFixture fixture({Question(1, "Kings"), Own(20000, "Mine", "old", "kept")});
+        if (!setUp.isEmpty())
+            fixture.bank.Execute(setUp.toStdString());
+        const std::string count = "SELECT count(*) FROM lm40data";
+        const long long before = fixture.bank.Number(count);
         QVERIFY(fixture.Start());
         const QString file = Path(fixture.bank, "in.txt");
         WriteFile(file, content);
@@ -206,7 +219,7 @@ private slots:
         if (import->isEnabled())
             AppFixture::Click(Import, "CmdImport");
         QVERIFY2(AppFixture::Text(Import, "LblStatus").contains(message), qPrintable(AppFixture::Text(Import, "LblStatus")));
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data"), 2);
+        QCOMPARE(fixture.bank.Number(count), before);
         AppFixture::Snapshot(AppFixture::Window(Import), QStringLiteral("import-refused-") + QTest::currentDataTag());
 
         // Put right, the file is read again as the button is pressed.
@@ -217,7 +230,7 @@ private slots:
         AppFixture::Click(Import, "CmdImport");
         QVERIFY2(AppFixture::Text(Import, "LblStatus").startsWith("Imported into \u201CMine\u201D"),
                  qPrintable(AppFixture::Text(Import, "LblStatus")));
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data"), 4);
+        QCOMPARE(fixture.bank.Number(count), before + 2);
     }
 
     // A Subject column spreads the rows over the subjects it names, an empty
