@@ -98,6 +98,14 @@ FrmImport::FrmImport(Session& session, Prompter& prompter, WindowRegistry& windo
     newName_ = new QLineEdit(target);
     newName_->setObjectName(QStringLiteral("TxtNewSubject"));
     newName_->setMaxLength(static_cast<int>(custom::kLongestSubjectName));
+    nameProblem_ = new QLabel(target);
+    nameProblem_->setObjectName(QStringLiteral("LblNameProblem"));
+    nameProblem_->setWordWrap(true);
+    nameProblem_->setTextFormat(Qt::PlainText);
+    ShowAsRefusal(*nameProblem_, true);
+    nameProblem_->hide();
+    connect(newName_, &QLineEdit::textChanged, this, [this] { NewNameChanged(); });
+    connect(newSubject_, &QRadioButton::toggled, this, [this] { NewNameChanged(); });
     subjectNote_ = new QLabel(
         QStringLiteral("The Subject column names the subject of each row; a row with an empty one goes here."), target);
     subjectNote_->setObjectName(QStringLiteral("LblSubjectNote"));
@@ -110,10 +118,11 @@ FrmImport::FrmImport(Session& session, Prompter& prompter, WindowRegistry& windo
     targetLayout->addWidget(subjects_, 0, 1);
     targetLayout->addWidget(newSubject_, 1, 0);
     targetLayout->addWidget(newName_, 1, 1);
-    targetLayout->addWidget(subjectNote_, 2, 0, 1, 2);
+    targetLayout->addWidget(nameProblem_, 2, 1);
+    targetLayout->addWidget(subjectNote_, 3, 0, 1, 2);
     targetLayout->setColumnStretch(1, 1);
 
-    auto* known = new QGroupBox(QStringLiteral("Rows whose Part A their subject has already"), centralWidget());
+    auto* known = new QGroupBox(QStringLiteral("Rows whose Part A is in the subject already"), centralWidget());
     known->setObjectName(QStringLiteral("FrameExisting"));
     auto* skip = new QRadioButton(QStringLiteral("&Skip them"), known);
     skip->setObjectName(QStringLiteral("OptSkip"));
@@ -208,6 +217,15 @@ void FrmImport::ReadFile()
         ShowStatus(QString::fromStdString(error.what()), true);
     }
     MappingChanged();
+}
+
+void FrmImport::NewNameChanged()
+{
+    const auto problem = newSubject_->isChecked()
+                             ? custom::SubjectNameProblem(Database(), newName_->text().trimmed().toStdString())
+                             : std::nullopt;
+    nameProblem_->setText(problem ? QString::fromStdString(*problem) : QString());
+    nameProblem_->setVisible(problem.has_value());
 }
 
 void FrmImport::MappingChanged()

@@ -30,6 +30,8 @@ private:
     void Import();
     void ShowSubjects(const QString& current);
     void MappingChanged();
+    // Says at once what is wrong with the new subject's name, if anything.
+    void NewNameChanged();
 
     ImportPreview* preview_ = nullptr;
     QLabel* fileInfo_ = nullptr;
@@ -37,6 +39,7 @@ private:
     QComboBox* subjects_ = nullptr;
     QRadioButton* newSubject_ = nullptr;
     QLineEdit* newName_ = nullptr;
+    QLabel* nameProblem_ = nullptr;
     QLabel* subjectNote_ = nullptr;
     QRadioButton* update_ = nullptr;
     QPushButton* import_ = nullptr;

@@ -71,10 +71,15 @@ QLabel& TransferWindow::MakeStatus()
 
 void TransferWindow::ShowStatus(const QString& text, bool failed)
 {
-    QPalette colours = status_->palette();
-    colours.setColor(QPalette::WindowText, failed ? QColor(0xb0, 0x00, 0x20) : palette().color(QPalette::WindowText));
-    status_->setPalette(colours);
+    ShowAsRefusal(*status_, failed);
     status_->setText(text);
+}
+
+void TransferWindow::ShowAsRefusal(QLabel& label, bool refusal) const
+{
+    QPalette colours = label.palette();
+    colours.setColor(QPalette::WindowText, refusal ? QColor(0xb0, 0x00, 0x20) : palette().color(QPalette::WindowText));
+    label.setPalette(colours);
 }
 
 QHBoxLayout* TransferWindow::MakeButtonRow(QPushButton* action)

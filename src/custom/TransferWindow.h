@@ -43,6 +43,8 @@ protected:
     // LblStatus, which tells what the last step did or why it failed.
     QLabel& MakeStatus();
     void ShowStatus(const QString& text, bool failed);
+    // In the colour of a refusal, or in the window's own.
+    void ShowAsRefusal(QLabel& label, bool refusal) const;
 
     // The window's own button, which Enter presses, and CmdClose.
     QHBoxLayout* MakeButtonRow(QPushButton* action);

@@ -247,6 +247,13 @@ private slots:
         MapColumn(1, "Part A");
         MapColumn(2, "Part B");
         QCOMPARE(Mapping(), QStringList({"Subject", "Part A", "Part B"}));
+        // A new subject's name is checked as it is typed.
+        AppFixture::Click(Import, "OptNew");
+        AppFixture::Find<QLineEdit>(Import, "TxtNewSubject")->setText("latin ");
+        QCOMPARE(AppFixture::Text(Import, "LblNameProblem"), QString("You already have a subject named \"Latin\"."));
+        AppFixture::Snapshot(AppFixture::Window(Import), "import-name-taken");
+        AppFixture::Click(Import, "OptExisting");
+        QVERIFY(AppFixture::Find<QWidget>(Import, "LblNameProblem")->isHidden());
         auto* subjects = AppFixture::Find<QComboBox>(Import, "CboSubject");
         subjects->setCurrentIndex(subjects->findData("Greek"));
         AppFixture::Click(Import, "OptUpdate");
