@@ -19,6 +19,7 @@
 #include "WindowRegistry.h"
 
 #include "DueTodayLabel.h"
+#include "TransferWindows.h"
 #include "ViewWindows.h"
 
 #include <QCloseEvent>
@@ -100,6 +101,7 @@ void FrmMain::RegisterWindows()
     windows.Register<FrmMCGrk>([this] { return std::make_unique<FrmMCGrk>(greekTense_, context_); });
     RegisterSelectionWindows(windows, context_);
     RegisterViewWindows(windows, context_);
+    RegisterTransferWindows(windows, services_.session, services_.prompter);
     RegisterInformationWindows(windows, services_.databaseFile);
 }
 

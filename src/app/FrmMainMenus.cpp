@@ -5,6 +5,8 @@
 #include "FrmMain.h"
 
 #include "FrmDueQs.h"
+#include "FrmExport.h"
+#include "FrmImport.h"
 #include "InformationWindows.h"
 #include "SelectionWindows.h"
 #include "WindowRegistry.h"
@@ -80,13 +82,13 @@ void FrmMain::BuildMenus()
          {{"MnuMissedQs", "View &Missed Questions", {}, notYet},
           {"MnuDueQs", "Review &Due Questions", Qt::CTRL | Qt::Key_D, show.template operator()<FrmDueQs>()},
           {"MnuStudyHistory", "Study &History", {}, notYet}}},
-        {"MnuCustom", "&Custom", false,
+        {"MnuCustom", "&Custom", true,
          {{"MnuCustomDataEditor", "Custom &Data Editor", {}, notYet},
           {"MnuCustomQuizNames", "Custom Quiz &Names", {}, notYet},
           {"MnuCustomQuizzes", "Custom &Quizzes", {}, notYet},
           {"MnuCustomDash", nullptr, {}, {}},
-          {"MnuExport", "E&xport Custom Data", {}, notYet},
-          {"MnuImportCustomData", "&Import Custom Data", {}, notYet}}},
+          {"MnuExport", "E&xport Custom Data", {}, show.template operator()<FrmExport>()},
+          {"MnuImportCustomData", "&Import Custom Data", {}, show.template operator()<FrmImport>()}}},
         {"MnuBooks", "Boo&ks", true,
          {{"MnuBookMoses", "Beginning at &Moses", {}, show.template operator()<FrmBookMoses>()},
           {"MnuBookImage", "&Changed into His Image", {}, show.template operator()<FrmBookImage>()},

@@ -152,6 +152,10 @@ std::int64_t ExportToFile(QuestionDatabase& database, const std::vector<std::str
         std::filesystem::remove(partial, ignored);
     };
     const StoreError cannotWrite("\"" + file.string() + "\" cannot be written; nothing was exported.");
+    // Put in place, the export would replace the questions it was made from.
+    if (std::error_code unknown; std::filesystem::equivalent(file, database.Path(), unknown))
+        throw CustomDataError("\"" + file.string()
+                              + "\" is the question database itself; choose another file. Nothing was exported.");
     try {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
         const auto written = out ? ExportQuestions(database, subjects, format, out) : 0;

@@ -6,7 +6,9 @@
 
 #include <SQLiteCpp/Transaction.h>
 
+#include <algorithm>
 #include <charconv>
+#include <map>
 #include <unordered_map>
 #include <variant>
 
@@ -25,18 +27,35 @@ std::optional<std::int64_t> WholeNumber(const std::string& text)
 struct Row {
     std::size_t line = 0;
     FieldValues values;
+    std::optional<std::string> subject; // the row's own, when the text names one
 };
+
+// A mapping the user made can miss a field or name a column the file lacks.
+void CheckMapping(const ImportText& text)
+{
+    for (const Field required : {Field::PartA, Field::PartB})
+        if (!text.mapping[static_cast<std::size_t>(required)])
+            throw CustomDataError(text.fileName + ": no column is chosen for " + std::string(ColumnOf(required).name)
+                                  + "; nothing was imported.");
+    auto used = std::vector(text.mapping.begin(), text.mapping.end());
+    used.push_back(text.subjectColumn);
+    for (const auto& column : used)
+        if (column && *column >= text.columns.size())
+            throw CustomDataError(text.fileName + ": there is no column " + std::to_string(*column + 1)
+                                  + "; the file has " + std::to_string(text.columns.size()) + ".");
+}
 
 std::vector<Row> CheckedRows(const ImportText& text)
 {
     if (text.rows.empty())
         throw CustomDataError(text.fileName + ": holds no question to import");
+    CheckMapping(text);
     const auto fail = [&](std::size_t line, const std::string& what) {
         throw CustomDataError(text.fileName + ":" + std::to_string(line) + ": " + what);
     };
     std::vector<Row> rows;
     for (const auto& record : text.rows) {
-        Row row{record.line, {}};
+        Row row{record.line, {}, {}};
         for (const auto& field : FieldColumns()) {
             const auto index = static_cast<std::size_t>(field.field);
             if (!text.mapping[index])
@@ -48,19 +67,61 @@ std::vector<Row> CheckedRows(const ImportText& text)
         for (const Field required : {Field::PartA, Field::PartB})
             if (!ValueOf(row.values, required))
                 fail(row.line, std::string(ColumnOf(required).name) + " is empty");
+        if (text.subjectColumn)
+            row.subject = record.cells.at(*text.subjectColumn);
         rows.push_back(std::move(row));
     }
     return rows;
 }
 
-std::string SubjectToImportInto(QuestionDatabase& database, const std::string& name)
+char AsciiLower(char c)
 {
-    if (auto existing = FindSubject(database, name))
-        return *existing;
-    if (const auto problem = SubjectNameProblem(database, name))
-        throw CustomDataError(*problem + " Nothing was imported.");
-    return name;
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
+
+// Subject names compare as the filter compares them: ignoring ASCII letter case.
+struct IgnoringCase {
+    bool operator()(std::string_view a, std::string_view b) const
+    {
+        return std::ranges::lexicographical_compare(a, b, {}, AsciiLower, AsciiLower);
+    }
+};
+
+// The subject each row goes to, spelt as stored, or as the first row that
+// names a new one spells it.
+class RowSubjects {
+public:
+    RowSubjects(QuestionDatabase& database, std::string chosen, const std::string& fileName)
+        : database_(database), chosen_(std::move(chosen)), fileName_(fileName)
+    {
+    }
+
+    const std::string& Of(const Row& row)
+    {
+        const std::string& name = row.subject ? *row.subject : chosen_;
+        if (const auto known = stored_.find(name); known != stored_.end())
+            return known->second;
+        const std::string where = row.subject ? fileName_ + ":" + std::to_string(row.line) + ": " : std::string();
+        auto stored = FindSubject(database_, name);
+        if (!stored) {
+            if (const auto problem = SubjectNameProblem(database_, name))
+                throw CustomDataError(where + *problem + " Nothing was imported.");
+            stored = name;
+        }
+        inOrder_.push_back(*stored);
+        return stored_.emplace(name, *stored).first->second;
+    }
+
+    // Every subject named so far, in the order first named.
+    const std::vector<std::string>& InOrder() const { return inOrder_; }
+
+private:
+    QuestionDatabase& database_;
+    std::string chosen_;
+    const std::string& fileName_;
+    std::map<std::string, std::string, IgnoringCase> stored_;
+    std::vector<std::string> inOrder_;
+};
 
 void BindField(SQLite::Statement& statement, int index, const FieldColumn& field, const std::optional<std::string>& value)
 {
@@ -92,32 +153,46 @@ std::string InsertSql(const std::string& table)
          + ", 0, 1, 0)";
 }
 
-// What an import writes: questions to add, and questions of the subject to update.
+struct Addition {
+    const std::string* subject;
+    FieldValues values;
+};
+
+// What an import writes: questions to add, and questions to update.
 struct Plan {
-    std::vector<FieldValues> additions;
+    std::vector<Addition> additions;
     std::unordered_map<std::int64_t, FieldValues> updates; // by ID
 };
 
-// Each row adds a question unless its Part A is one the subject has, or one
-// an earlier row adds; such a row updates that question, or is skipped.
-Plan PlanRows(QuestionDatabase& database, const std::vector<Row>& rows, bool updateExisting, ImportResult& result)
+// Each row adds a question unless its subject has its Part A, or an earlier
+// row adds it; such a row updates that question, or is skipped.
+Plan PlanRows(QuestionDatabase& database, const std::vector<Row>& rows, RowSubjects& subjects, bool updateExisting,
+              ImportResult& result)
 {
     using ExistingId = std::int64_t;
     using AddedIndex = std::size_t;
-    std::unordered_map<std::string, std::variant<ExistingId, AddedIndex>> byPartA;
+    std::map<std::pair<std::string, std::string>, std::variant<ExistingId, AddedIndex>> bySubjectAndPartA;
     auto existing = database.Statement("SELECT ID, English FROM " + QuoteIdentifier(kQuestionTableName) + " WHERE "
                                        + OwnIdRange() + " AND Module = ? COLLATE NOCASE AND English IS NOT NULL"
                                        + " ORDER BY ID");
-    existing->bind(1, result.subject);
-    while (existing->executeStep())
-        byPartA.emplace(existing->getColumn(1).getString(), existing->getColumn(0).getInt64());
+    const auto readExisting = [&](const std::string& subject) {
+        existing->reset();
+        existing->bind(1, subject);
+        while (existing->executeStep())
+            bySubjectAndPartA.emplace(std::pair(subject, existing->getColumn(1).getString()),
+                                      existing->getColumn(0).getInt64());
+    };
 
     Plan plan;
     for (const auto& row : rows) {
-        const auto [found, isNew] =
-            byPartA.emplace(*ValueOf(row.values, Field::PartA), AddedIndex{plan.additions.size()});
+        const std::size_t known = subjects.InOrder().size();
+        const std::string& subject = subjects.Of(row);
+        if (subjects.InOrder().size() > known)
+            readExisting(subject);
+        const auto [found, isNew] = bySubjectAndPartA.emplace(std::pair(subject, *ValueOf(row.values, Field::PartA)),
+                                                              AddedIndex{plan.additions.size()});
         if (isNew) {
-            plan.additions.push_back(row.values);
+            plan.additions.push_back({&subject, row.values});
         } else if (!updateExisting) {
             ++result.skipped;
         } else {
@@ -125,14 +200,13 @@ Plan PlanRows(QuestionDatabase& database, const std::vector<Row>& rows, bool upd
             if (const auto* id = std::get_if<ExistingId>(&found->second))
                 plan.updates[*id] = row.values;
             else
-                plan.additions[std::get<AddedIndex>(found->second)] = row.values;
+                plan.additions[std::get<AddedIndex>(found->second)].values = row.values;
         }
     }
     return plan;
 }
 
-void AddQuestions(QuestionDatabase& database, const std::string& subject, const std::vector<FieldValues>& additions,
-                  const std::string& fileName)
+void AddQuestions(QuestionDatabase& database, const std::vector<Addition>& additions, const std::string& fileName)
 {
     const auto ids = FreeIds(database, additions.size());
     if (ids.size() < additions.size())
@@ -145,8 +219,8 @@ void AddQuestions(QuestionDatabase& database, const std::string& subject, const 
     for (std::size_t i = 0; i < additions.size(); ++i) {
         insert.reset();
         insert.bind(1, static_cast<std::int64_t>(ids[i]));
-        insert.bind(2, subject);
-        BindFields(insert, 3, additions[i]);
+        insert.bind(2, *additions[i].subject);
+        BindFields(insert, 3, additions[i].values);
         insert.exec();
     }
 }
@@ -179,12 +253,13 @@ ImportResult Import(QuestionDatabase& database, const ImportText& text, const st
 {
     SQLite::Transaction transaction(database.Sql(), SQLite::TransactionBehavior::IMMEDIATE);
     ImportResult result;
-    result.subject = SubjectToImportInto(database, options.subject);
-    const auto plan = PlanRows(database, rows, options.updateExisting, result);
-    AddQuestions(database, result.subject, plan.additions, text.fileName);
+    RowSubjects subjects(database, options.subject, text.fileName);
+    const auto plan = PlanRows(database, rows, subjects, options.updateExisting, result);
+    AddQuestions(database, plan.additions, text.fileName);
     result.added = static_cast<std::int64_t>(plan.additions.size());
     UpdateQuestions(database, plan.updates, text.mapping);
     transaction.commit();
+    result.subjects = subjects.InOrder();
     return result;
 }
 

@@ -6,11 +6,14 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lumenary::custom {
 
 struct ImportOptions {
-    std::string subject; // an existing subject of the user's, or the name of a new one
+    // An existing subject of the user's, or the name of a new one: where the
+    // rows go, but for those whose cell of the text's subject column names one.
+    std::string subject;
     // A row whose Part A a question of the subject already has updates that
     // question when set, and is skipped otherwise.
     bool updateExisting = false;
@@ -18,7 +21,7 @@ struct ImportOptions {
 
 // What an import did, in rows of the file.
 struct ImportResult {
-    std::string subject; // as stored
+    std::vector<std::string> subjects; // as stored, in the order the rows first name them
     std::int64_t added = 0;
     std::int64_t updated = 0;
     std::int64_t skipped = 0;
@@ -26,10 +29,10 @@ struct ImportResult {
 
 // Checks every row, then writes them all in one transaction, or nothing.
 // New questions take the lowest free IDs from kFirstCustomQuestionId up; the
-// file's IDs and Module cells are not read. Throws CustomDataError naming the
-// file's line and what is wrong with it, or saying how many new questions
-// would fit when the IDs run out; StoreError when the database cannot be
-// written.
+// file's IDs are not read, nor its Module cells unless the text's subject
+// column is one. Throws CustomDataError naming the file's line and what is
+// wrong with it, or saying how many new questions would fit when the IDs run
+// out; StoreError when the database cannot be written.
 ImportResult ImportQuestions(QuestionDatabase& database, const ImportText& text, const ImportOptions& options);
 
 } // namespace lumenary::custom

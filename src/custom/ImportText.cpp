@@ -147,11 +147,13 @@ ImportText ReadImportText(const std::filesystem::path& file)
     const std::string& name = imported.fileName;
     if (text.starts_with('#')) {
         const auto header = ReadFlashcardHeader(text, name);
+        imported.format = ImportFormat::FlashcardText;
         imported.rows = Records(text, name, {header.separator, true}, header.lines + 1);
         imported.columns = header.columns ? Split(*header.columns, header.separator)
                                           : NumberedColumns(imported.rows.empty() ? 0 : imported.rows[0].cells.size());
         imported.mapping = MapColumns(imported.columns, header.otherColumns);
     } else if (FirstLine(text) == kQuestionCsvHeader) {
+        imported.format = ImportFormat::BankCsv;
         imported.rows = Records(text, name, {}, 1);
         imported.columns = Split(kQuestionCsvHeader, ',');
         imported.rows.erase(imported.rows.begin());
@@ -159,11 +161,13 @@ ImportText ReadImportText(const std::filesystem::path& file)
     } else {
         const char separator = FirstLine(text).find('\t') != std::string_view::npos ? '\t' : ',';
         imported.rows = Records(text, name, {separator, true}, 1);
-        imported.columns = NumberedColumns(2);
-        imported.mapping = MapColumns(imported.columns, {});
     }
 
     std::erase_if(imported.rows, [](const CsvRecord& row) { return row.cells.size() == 1 && !row.cells[0]; });
+    if (imported.format == ImportFormat::PlainText) {
+        imported.columns = NumberedColumns(imported.rows.empty() ? 2 : imported.rows[0].cells.size());
+        imported.mapping = MapColumns(imported.columns, {});
+    }
     const std::size_t width = imported.columns.size();
     if (!imported.mapping[0] || !imported.mapping[1])
         Fail(name, imported.rows.empty() ? 1 : imported.rows[0].line,

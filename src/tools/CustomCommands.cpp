@@ -88,7 +88,10 @@ int ImportCommand(const std::vector<std::string>& arguments)
     const auto text = custom::ReadImportText(line.files[1]);
     const auto database = QuestionDatabase::Open(line.files[0]);
     const auto result = custom::ImportQuestions(*database, text, {line.subjects[0], line.update});
-    std::cout << "Imported into \"" << result.subject << "\": " << result.added << " added, " << result.updated
+    std::string subjects;
+    for (const auto& subject : result.subjects)
+        subjects += (subjects.empty() ? "\"" : ", \"") + subject + "\"";
+    std::cout << "Imported into " << subjects << ": " << result.added << " added, " << result.updated
               << " updated, " << result.skipped << " skipped\n";
     return 0;
 }

@@ -289,6 +289,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown subject") << QStringList{"export", "DB", "OUT", "--subject", "Nope"} << "no subject named \"Nope\"";
+        QTest::newRow("export onto the database") << QStringList{"export", "DB", "DB"} << "is the question database itself";
         QTest::newRow("unknown format") << QStringList{"export", "DB", "OUT", "--format", "xml"} << "--format takes csv or tsv";
         QTest::newRow("import without subject") << QStringList{"import", "DB", "IN", "--update", "x"} << "usage";
         QTest::newRow("unknown option") << QStringList{"import", "DB", "IN", "--subject", "A", "--force"} << "--force";
