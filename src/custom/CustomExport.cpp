@@ -12,6 +12,10 @@
 #include <map>
 #include <span>
 
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace lumenary::custom {
 
 namespace {
@@ -145,17 +149,25 @@ std::int64_t ExportQuestions(QuestionDatabase& database, const std::vector<std::
 std::int64_t ExportToFile(QuestionDatabase& database, const std::vector<std::string>& subjects, ExportFormat format,
                           const std::filesystem::path& file)
 {
-    auto partial = file;
-    partial += ".partial";
-    const auto removePartial = [&] {
-        std::error_code ignored;
-        std::filesystem::remove(partial, ignored);
-    };
     const StoreError cannotWrite("\"" + file.string() + "\" cannot be written; nothing was exported.");
     // Put in place, the export would replace the questions it was made from.
     if (std::error_code unknown; std::filesystem::equivalent(file, database.Path(), unknown))
         throw CustomDataError("\"" + file.string()
                               + "\" is the question database itself; choose another file. Nothing was exported.");
+    // Written beside the file under a name of its own, then put in place:
+    // no other file is touched, and the old file stays whole until then.
+    std::string partial = file.string() + ".XXXXXX";
+    const int descriptor = ::mkstemp(partial.data());
+    if (descriptor < 0)
+        throw cannotWrite;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(descriptor, 0666 & ~mask); // as any new file of the user's
+    ::close(descriptor);
+    const auto removePartial = [&] {
+        std::error_code ignored;
+        std::filesystem::remove(partial, ignored);
+    };
     try {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
         const auto written = out ? ExportQuestions(database, subjects, format, out) : 0;

@@ -113,11 +113,15 @@ private slots:
         const TemporaryBank source(questions);
         const TemporaryBank target({Question(1, "Kings")});
         const QString file = Str(source.Folder() / ("out." + format.toStdString()));
+        WriteFile(file + ".partial", "the user's own"); // a file beside it, which the export leaves alone
 
         const auto exported =
             Tool({"export", Str(source.Path()), file, "--subject", "Ἑλληνικά \"o'BRIEN\"", "--format", format});
         QCOMPARE(exported.exitCode, 0);
         QCOMPARE(exported.out, QString("Wrote 6 questions to %1\n").arg(file));
+        QCOMPARE(FileContent((file + ".partial").toStdString()), QByteArray("the user's own"));
+        QCOMPARE(QDir(Str(source.Folder())).entryList({"out.*"}, QDir::Files).size(), 2); // no leftover beside them
+        QCOMPARE(QFileInfo(file).permissions(), QFileInfo(file + ".partial").permissions()); // as any new file
         const QByteArray content = FileContent(file.toStdString());
         QVERIFY(content.startsWith(format == "csv" ? "ID,Module,Category,Book,Chapter,Theme,English,French,Hebrew\n"
                                                    : "#separator:tab\n#html:false\n#columns:"));
@@ -314,7 +318,7 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(!QFile::exists(Str(bank.Folder() / "out.csv")));
-        QVERIFY(!QFile::exists(Str(bank.Folder() / "out.csv.partial")));
+        QVERIFY(QDir(Str(bank.Folder())).entryList({"out.*"}, QDir::Files).isEmpty());
         QCOMPARE(bank.Number("SELECT count(*) FROM lm40data"), 1);
     }
 
