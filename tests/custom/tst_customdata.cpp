@@ -5,6 +5,7 @@
 
 #include "../install/InstallTestSupport.h"
 #include "BankUpgrade.h"
+#include "CustomChanges.h"
 #include "CustomSubjects.h"
 #include "ModCommonPreQuiz.h"
 #include "Session.h"
@@ -344,12 +345,14 @@ private slots:
     }
 
     // An upgrade brings the bank's questions up to date and leaves the
-    // user's own as they are, marks included, even where the bank holds their IDs.
+    // user's own as they are, marks included, even where the bank holds their
+    // IDs, and a subject that has no questions yet.
     void bankUpgradeKeepsOwnQuestions()
     {
         const TemporaryBank copy({Question(1, "Kings"), Question(2, "Kings"), Own(20000, "Mine", "p", "a"),
                                   Own(20001, "Mine", "q", "b")});
         copy.Execute("UPDATE lm40data SET QuestionUsed = 1, Correct = 0, Chosen = 1 WHERE ID >= 20000");
+        custom::CreateSubject(*QuestionDatabase::Open(copy.Path()), "Not yet begun");
         auto reworded = Question(1, "Kings");
         reworded.english = "New prompt";
         const TemporaryBank bank({reworded, Question(3, "Kings"), Own(20001, "Intruder", "x", "y")});
@@ -362,6 +365,10 @@ private slots:
         QCOMPARE(changes->removed, 1);
         QCOMPARE(OwnQuestions(copy.Path()), before);
         QCOMPARE(copy.Text("SELECT group_concat(ID) FROM lm40data WHERE ID < 20000"), std::string("1,3"));
+        std::string subjects;
+        for (const auto& subject : custom::ListSubjects(*QuestionDatabase::Open(copy.Path())))
+            subjects += subject.name + ":" + std::to_string(subject.questionCount) + " ";
+        QCOMPARE(subjects, std::string("Mine:2 Not yet begun:0 "));
     }
 };
 
