@@ -20,6 +20,7 @@
 
 #include "DueTodayLabel.h"
 #include "ViewWindows.h"
+#include "CustomWindows.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -98,6 +99,7 @@ void FrmMain::RegisterWindows()
     windows.Register<FrmMCGrk>([this] { return std::make_unique<FrmMCGrk>(greekTense_, context_); });
     RegisterSelectionWindows(windows, context_);
     RegisterViewWindows(windows, context_);
+    RegisterCustomWindows(windows, context_);
     RegisterInformationWindows(windows, services_.databaseFile);
 }
 

@@ -4,6 +4,9 @@
 
 #include "FrmMain.h"
 
+#include "FrmCustomEditor.h"
+#include "FrmCustomNames.h"
+#include "FrmCustomQuizzes.h"
 #include "FrmDueQs.h"
 #include "InformationWindows.h"
 #include "SelectionWindows.h"
@@ -80,10 +83,10 @@ void FrmMain::BuildMenus()
          {{"MnuMissedQs", "View &Missed Questions", {}, notYet},
           {"MnuDueQs", "Review &Due Questions", Qt::CTRL | Qt::Key_D, show.template operator()<FrmDueQs>()},
           {"MnuStudyHistory", "Study &History", {}, notYet}}},
-        {"MnuCustom", "&Custom", false,
-         {{"MnuCustomDataEditor", "Custom &Data Editor", {}, notYet},
-          {"MnuCustomQuizNames", "Custom Quiz &Names", {}, notYet},
-          {"MnuCustomQuizzes", "Custom &Quizzes", {}, notYet},
+        {"MnuCustom", "&Custom", true,
+         {{"MnuCustomDataEditor", "Custom &Data Editor", {}, show.template operator()<FrmCustomEditor>()},
+          {"MnuCustomQuizNames", "Custom Quiz &Names", {}, show.template operator()<FrmCustomNames>()},
+          {"MnuCustomQuizzes", "Custom &Quizzes", {}, show.template operator()<FrmCustomQuizzes>()},
           {"MnuCustomDash", nullptr, {}, {}},
           {"MnuExport", "E&xport Custom Data", {}, notYet},
           {"MnuImportCustomData", "&Import Custom Data", {}, notYet}}},

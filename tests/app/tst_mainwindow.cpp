@@ -127,13 +127,14 @@ private slots:
                               "MnuDistributingLumenary|About Distributing Lumenary", "MnuAboutProgramDash|-",
                               "MnuAboutProgram|About &Lumenary"}));
         QCOMPARE(bar->findChild<QMenu*>("mnuBookstores")->actions().size(), 12);
-        // The reserved menu can never be chosen.
-        for (const char* reserved : {"MnuCustom"}) {
-            auto* menu = bar->findChild<QMenu*>(reserved);
-            QVERIFY(!menu->isEnabled());
-            for (QAction* action : menu->actions())
-                QVERIFY(action->isSeparator() || !action->isEnabled());
-        }
+        auto* custom = bar->findChild<QMenu*>("MnuCustom");
+        QCOMPARE(MenuTexts(custom),
+                 QStringList({"MnuCustomDataEditor|Custom &Data Editor", "MnuCustomQuizNames|Custom Quiz &Names",
+                              "MnuCustomQuizzes|Custom &Quizzes", "MnuCustomDash|-", "MnuExport|E&xport Custom Data",
+                              "MnuImportCustomData|&Import Custom Data"}));
+        QVERIFY(custom->isEnabled());
+        for (const char* entry : {"MnuCustomDataEditor", "MnuCustomQuizNames", "MnuCustomQuizzes"})
+            QVERIFY2(custom->findChild<QAction*>(entry)->isEnabled(), entry);
     }
 
     void f10ActivatesTheMenuBarWithoutADropDown()

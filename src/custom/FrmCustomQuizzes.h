@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "SelectionWindow.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class QCheckBox;
+class QGridLayout;
+
+namespace lumenary {
+
+// "Custom Quizzes": any quiz on the user's own subjects, chosen by ticking them.
+class FrmCustomQuizzes final : public SelectionWindow {
+    Q_OBJECT
+public:
+    explicit FrmCustomQuizzes(QuizContext& context);
+
+    // ChkSubject(index); nullptr past the last subject.
+    QCheckBox* ChkSubject(int index) const;
+
+protected:
+    bool CheckSelection() override;
+    std::string BuildFilter() override;
+    std::string DescribeSelection() const override;
+    void SetQuizFonts() override;
+    void OptQuiz_Click(int index) override;
+    void OptFlip_Click(int index) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct SubjectBox {
+        std::string name;
+        bool withChapters;
+        QCheckBox* box;
+    };
+
+    // The boxes of the subjects as they are now, ticks kept by name.
+    void ShowSubjects();
+    // What follows the ticked subjects: whether short answer is offered and
+    // whether OK can start anything.
+    void SubjectsChanged();
+    void TickAll(bool ticked);
+    std::vector<std::string> TickedSubjects() const;
+    // With no subject yet: how to make one, and the offer to open "Your Subjects".
+    void OfferToMakeOne();
+
+    QGridLayout* subjectGrid_ = nullptr;
+    std::vector<SubjectBox> boxes_;
+};
+
+} // namespace lumenary
