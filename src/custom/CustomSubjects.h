@@ -21,6 +21,8 @@ struct Subject {
     std::string name;
     std::int64_t questionCount = 0;
     bool withChapters = false; // it has questions, and every one has a chapter
+
+    bool operator==(const Subject&) const = default;
 };
 
 // The user's subjects in name order (ignoring letter case), with their counts.

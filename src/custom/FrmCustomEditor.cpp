@@ -11,6 +11,7 @@
 #include "WindowRegistry.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -109,6 +110,13 @@ void FrmCustomEditor::showEvent(QShowEvent* event)
 {
     ShowSubjects();
     LumenaryWindow::showEvent(event);
+}
+
+void FrmCustomEditor::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ShowSubjects();
+    LumenaryWindow::changeEvent(event);
 }
 
 void FrmCustomEditor::ShowSubjects()

@@ -9,6 +9,7 @@
 #include "WindowRegistry.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -82,6 +83,13 @@ void FrmCustomNames::showEvent(QShowEvent* event)
     // Another window may have changed the subjects since this one was last shown.
     ShowSubjects(ChosenSubject());
     LumenaryWindow::showEvent(event);
+}
+
+void FrmCustomNames::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ShowSubjects(ChosenSubject());
+    LumenaryWindow::changeEvent(event);
 }
 
 void FrmCustomNames::closeEvent(QCloseEvent* event)

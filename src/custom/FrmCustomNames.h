@@ -28,6 +28,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Coming back from another window, where the counts may have changed.
+    void changeEvent(QEvent* event) override;
     void EscapePressed() override;
 
 private:

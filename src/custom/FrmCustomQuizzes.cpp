@@ -12,6 +12,7 @@
 #include "WindowRegistry.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -127,14 +128,24 @@ void FrmCustomQuizzes::showEvent(QShowEvent* event)
         QTimer::singleShot(0, this, [this] { OfferToMakeOne(); });
 }
 
+void FrmCustomQuizzes::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ShowSubjects();
+    SelectionWindow::changeEvent(event);
+}
+
 void FrmCustomQuizzes::ShowSubjects()
 {
+    auto subjects = custom::ListSubjects(*Context().session.QuestionDatabase);
+    if (subjects == shown_)
+        return;
     const auto ticked = TickedSubjects();
     const std::set<std::string> wasTicked(ticked.begin(), ticked.end());
     for (const auto& subject : boxes_)
         delete subject.box;
     boxes_.clear();
-    for (const auto& subject : custom::ListSubjects(*Context().session.QuestionDatabase)) {
+    for (const auto& subject : subjects) {
         const int index = static_cast<int>(boxes_.size());
         auto* box = new QCheckBox(BoxCaption(subject), subjectGrid_->parentWidget());
         box->setObjectName(QStringLiteral("ChkSubject(%1)").arg(index));
@@ -144,6 +155,7 @@ void FrmCustomQuizzes::ShowSubjects()
         subjectGrid_->addWidget(box, index % SubjectRows, index / SubjectRows);
         boxes_.push_back({subject.name, subject.withChapters, box});
     }
+    shown_ = std::move(subjects);
     const bool anyQuestions = std::ranges::any_of(boxes_, [](const auto& subject) { return subject.box->isEnabled(); });
     Instruction().setText(anyQuestions ? QStringLiteral("Select the subjects you wish to quiz")
                           : boxes_.empty()

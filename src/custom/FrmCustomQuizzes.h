@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CustomSubjects.h"
 #include "SelectionWindow.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +31,8 @@ protected:
     void OptQuiz_Click(int index) override;
     void OptFlip_Click(int index) override;
     void showEvent(QShowEvent* event) override;
+    // Coming back from another window, where the subjects may have changed.
+    void changeEvent(QEvent* event) override;
 
 private:
     struct SubjectBox {
@@ -37,7 +41,8 @@ private:
         QCheckBox* box;
     };
 
-    // The boxes of the subjects as they are now, ticks kept by name.
+    // The boxes of the subjects as they are now, ticks kept by name; nothing
+    // changes while the subjects stay as they were.
     void ShowSubjects();
     // What follows the ticked subjects: whether short answer is offered and
     // whether OK can start anything.
@@ -49,6 +54,7 @@ private:
 
     QGridLayout* subjectGrid_ = nullptr;
     std::vector<SubjectBox> boxes_;
+    std::optional<std::vector<custom::Subject>> shown_;
 };
 
 } // namespace lumenary

@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <QTreeWidget>
 
+#include <sys/stat.h>
+
 using namespace lumenary;
 using namespace lumenary::test;
 
@@ -146,11 +148,11 @@ private slots:
         Type(0, PartA, "");
         QCOMPARE(AppFixture::Text(Editor, "LblMessage"), QString("Row 1: Part A is empty; the old value stays."));
         QCOMPARE(Cell(0, PartA), QString("λόγος"));
+        AppFixture::Snapshot(AppFixture::Window(Editor), "FrmCustomEditor");
         Type(1, Unit, "7");
         QCOMPARE(bank.Text("SELECT coalesce(group_concat(English || '/' || Category), '') FROM lm40data"
                            " WHERE ID >= 20000 AND Category IS NOT NULL"),
                  std::string("ἀγάπη/7"));
-        AppFixture::Snapshot(AppFixture::Window(Editor), "FrmCustomEditor");
         AppFixture::Click(Editor, "CmdClose");
         QVERIFY(!AppFixture::Window(Editor));
 
@@ -219,6 +221,96 @@ private slots:
         QCOMPARE(bank.Number("SELECT count(*) FROM lm40data WHERE ID >= 20000"), 0);
         QCOMPARE(bank.Number("SELECT count(*) FROM CustomSubject"), 0);
         QCOMPARE(bank.Number("SELECT count(*) FROM StudyAnswer WHERE QuestionID >= 20000"), 6);
+    }
+
+    // What the ticked subjects allow: short answer only when every question
+    // has a chapter and Part A is asked; a subject without questions cannot
+    // be ticked; OK starts a pool of the ticked subjects only.
+    void quizChoices_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<bool>("shortAnswer");
+        QTest::addColumn<QString>("filter"); // empty: OK is greyed out
+        QTest::addColumn<int>("pool");
+        const QString both = "(Module = 'Chapters' or Module = 'Loose \"ends\"')";
+        QTest::newRow("nothing ticked") << QStringList() << false << "" << 0;
+        QTest::newRow("chapters") << QStringList{"ChkSubject(0)"} << true << "(Module = 'Chapters')" << 2;
+        QTest::newRow("chapters, Part B asked") << QStringList{"ChkSubject(0)", "OptOrder(1)"} << false
+                                                << "(Module = 'Chapters')" << 2;
+        QTest::newRow("one without a chapter") << QStringList{"ChkSubject(0)", "ChkSubject(1)"} << false << both << 3;
+        QTest::newRow("select all") << QStringList{"CmdSelectAll"} << false << both << 3;
+        QTest::newRow("unselect all") << QStringList{"CmdSelectAll", "CmdUnselectAll"} << false << "" << 0;
+    }
+
+    void quizChoices()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(bool, shortAnswer);
+        QFETCH(QString, filter);
+        QFETCH(int, pool);
+        std::vector<BankQuestion> questions{Question(1, "Kings"), Question(20000, "Chapters"),
+                                            Question(20001, "Chapters"), Question(20002, "Loose \"ends\"")};
+        questions[1].chapter = questions[2].chapter = 4;
+        AppFixture fixture(questions);
+        fixture.bank.Execute("CREATE TABLE CustomSubject (Name TEXT PRIMARY KEY COLLATE NOCASE);"
+                             "INSERT INTO CustomSubject VALUES ('Nothing yet')");
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuCustomQuizzes");
+        QVERIFY(!AppFixture::Find<QCheckBox>(Quizzes, "ChkSubject(2)")->isEnabled());
+        for (const auto& click : clicks)
+            AppFixture::Find<QAbstractButton>(Quizzes, click)->click();
+        QCOMPARE(AppFixture::Find<QRadioButton>(Quizzes, "OptQuiz(3)")->isEnabled(), shortAnswer);
+        QVERIFY(!AppFixture::Find<QCheckBox>(Quizzes, "ChkSubject(2)")->isChecked());
+        QCOMPARE(AppFixture::Find<QPushButton>(Quizzes, "CmdOK")->isEnabled(), !filter.isEmpty());
+        if (filter.isEmpty())
+            return;
+        AppFixture::Click(Quizzes, "CmdOK");
+        QCOMPARE(QString::fromStdString(fixture.app.State().QuizFilter), filter);
+        QCOMPARE(fixture.app.State().QuestionCount, pool);
+    }
+
+    // What is not saved is not lost unasked: a new row without Part B, a
+    // question to delete.
+    void editorAsksFirst()
+    {
+        AppFixture fixture({Question(1, "Kings"), Question(20000, "Mine"), Question(20001, "Mine")});
+        QVERIFY(fixture.Start());
+        auto& prompter = fixture.prompter;
+        fixture.Choose("MnuCustomDataEditor");
+        AppFixture::Click(Editor, "CmdAdd");
+        Type(2, PartA, "half a question");
+        prompter.answers = {false};
+        AppFixture::Click(Editor, "CmdClose");
+        QVERIFY(AppFixture::Window(Editor));
+        QCOMPARE(prompter.messages.back().text,
+                 std::string("Row 3 is not saved: a question needs Part A and Part B. Leave it out?"));
+
+        Table()->setCurrentIndex(Table()->model()->index(0, Book));
+        prompter.answers = {false, true};
+        AppFixture::Click(Editor, "CmdDelete");
+        QCOMPARE(Table()->model()->rowCount(), 3);
+        AppFixture::Click(Editor, "CmdDelete");
+        QCOMPARE(prompter.messages.back().text, std::string("Delete the question of row 1, \"Prompt 20000\"?"));
+        QCOMPARE(Table()->model()->rowCount(), 2);
+        QCOMPARE(fixture.bank.Text("SELECT group_concat(ID) FROM lm40data WHERE ID >= 20000"), std::string("20001"));
+
+        prompter.answers = {true};
+        AppFixture::Click(Editor, "CmdClose");
+        QVERIFY(!AppFixture::Window(Editor));
+        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE English = 'half a question'"), 0);
+    }
+
+    // A file that cannot be written takes no edit, and the editor says so.
+    void editorOnAFileThatCannotBeWritten()
+    {
+        AppFixture fixture({Question(20000, "Mine")});
+        ::chmod(fixture.bank.Path().c_str(), 0444);
+        QVERIFY(fixture.Start());
+        fixture.Choose("MnuCustomDataEditor");
+        Type(0, PartB, "changed");
+        QCOMPARE(AppFixture::Text(Editor, "LblMessage"),
+                 QString("Row 1: Nothing was saved: the file cannot be written; the old value stays."));
+        QCOMPARE(Cell(0, PartB), QString("Answer 20000"));
     }
 
     // Keys of the old Greek font turn into Greek as they are typed; text
