@@ -62,7 +62,7 @@ void CustomQuestionModel::DeleteRow(int row)
         try {
             custom::DeleteQuestion(*session_.QuestionDatabase, questions_[static_cast<std::size_t>(row)].id);
         } catch (const custom::CustomDataError& error) {
-            emit Told(QStringLiteral("Row %1 is not deleted: %2.").arg(row + 1).arg(Trimmed(error.what())));
+            emit Refused(QStringLiteral("Row %1 is not deleted: %2.").arg(row + 1).arg(Trimmed(error.what())));
             return;
         }
     }
@@ -151,7 +151,7 @@ bool CustomQuestionModel::setData(const QModelIndex& index, const QVariant& valu
         else
             ChangeSaved(row, FieldAt(index.column()), cell);
     } catch (const custom::CustomDataError& error) {
-        emit Told(QStringLiteral("Row %1: %2; the old value stays.").arg(row + 1).arg(Trimmed(error.what())));
+        emit Refused(QStringLiteral("Row %1: %2; the old value stays.").arg(row + 1).arg(Trimmed(error.what())));
         return false;
     }
     emit dataChanged(index, index);

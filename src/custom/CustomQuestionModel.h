@@ -50,6 +50,8 @@ signals:
     // What the last edit came to, in words for the line under the table;
     // empty when there is nothing to say.
     void Told(const QString& message);
+    // An edit refused, and why.
+    void Refused(const QString& message);
 
 private:
     const custom::FieldValues& ValuesAt(int row) const;

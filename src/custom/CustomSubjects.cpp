@@ -4,8 +4,8 @@
 #include "FilterParser.h"
 #include "QuotedText.h"
 #include "StudyTables.h"
-#include "SubjectTable.h"
 #include "SubjectCatalogue.h"
+#include "SubjectTable.h"
 
 #include <algorithm>
 #include <cctype>

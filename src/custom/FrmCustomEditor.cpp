@@ -80,7 +80,8 @@ FrmCustomEditor::FrmCustomEditor(QuizContext& context)
     message_->setWordWrap(true);
     message_->setMinimumHeight(2 * fontMetrics().lineSpacing());
     message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(model_, &CustomQuestionModel::Told, message_, &QLabel::setText);
+    connect(model_, &CustomQuestionModel::Told, this, [this](const QString& text) { Say(text, false); });
+    connect(model_, &CustomQuestionModel::Refused, this, [this](const QString& text) { Say(text, true); });
 
     auto* close = Button(this, QStringLiteral("CmdClose"), QStringLiteral("&Close"));
     connect(add_, &QPushButton::clicked, this, [this] { CmdAdd_Click(); });
@@ -147,8 +148,18 @@ void FrmCustomEditor::SubjectChosen()
     add_->setEnabled(any);
     delete_->setEnabled(any);
     if (!any)
-        message_->setText(QStringLiteral("You have no subjects of your own yet: make one in Custom > Custom Quiz "
-                                         "Names, then add its questions here."));
+        Say(QStringLiteral("You have no subjects of your own yet: make one in Custom > Custom Quiz Names, then add "
+                           "its questions here."),
+            false);
+}
+
+void FrmCustomEditor::Say(const QString& text, bool refusal)
+{
+    message_->setText(text);
+    QPalette palette = message_->palette();
+    const QColor darkRed(0xA4, 0x00, 0x00);
+    palette.setColor(QPalette::WindowText, refusal ? darkRed : this->palette().color(QPalette::WindowText));
+    message_->setPalette(palette);
 }
 
 void FrmCustomEditor::CmdAdd_Click()
@@ -165,7 +176,7 @@ void FrmCustomEditor::CmdDelete_Click()
 {
     const int row = table_->currentIndex().row();
     if (row < 0) {
-        message_->setText(QStringLiteral("Choose a cell of the question to delete first."));
+        Say(QStringLiteral("Choose a cell of the question to delete first."), false);
         return;
     }
     const bool unsaved = model_->IsNewRow(row);

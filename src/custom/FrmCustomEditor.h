@@ -36,6 +36,8 @@ private:
     void SubjectChosen();
     // Whether the new row, if it holds something unsaved, may be left out.
     bool MayDropNewRow();
+    // The line under the table; a refusal stands out.
+    void Say(const QString& text, bool refusal);
 
     QuizContext& context_;
     CustomQuestionModel* model_;
