@@ -32,8 +32,8 @@ std::vector<BankQuestion> OwnSubject()
                                                      .hebrew = "A"}};
     const char* partA[] = {"to say, speak", "λόγος, -ου, ὁ", "בְּרֵאשִׁית"};
     for (int i = 0; i < QuestionCount; ++i)
-        questions.push_back(BankQuestion{.source = {}, .id = 20000 + i, .module = "Course words", .category = 1 + i % 12,
-                                         .book = {}, .chapter = 1 + i % 30, .theme = "na",
+        questions.push_back(BankQuestion{.source = {}, .id = 20000 + i, .module = "Course words",
+                                         .category = 1 + i % 12, .book = {}, .chapter = 1 + i % 30, .theme = "na",
                                          .english = partA[i % 3] + std::string(" ") + std::to_string(i),
                                          .french = {}, .hebrew = "answer " + std::to_string(i)});
     return questions;

@@ -115,7 +115,8 @@ std::int64_t DeleteSubject(QuestionDatabase& database, const std::string& subjec
     return Write(database, [&] {
         const auto stored = StoredSubject(database, subject);
         const std::int64_t removed = ExecuteCounting(
-            database, "DELETE FROM " + Questions() + " WHERE " + OwnIdRange() + " AND Module = ? COLLATE NOCASE", stored);
+            database, "DELETE FROM " + Questions() + " WHERE " + OwnIdRange() + " AND Module = ? COLLATE NOCASE",
+            stored);
         Forget(database, stored);
         return removed;
     });
@@ -175,8 +176,9 @@ void ChangeField(QuestionDatabase& database, std::int64_t id, Field field, const
 void DeleteQuestion(QuestionDatabase& database, std::int64_t id)
 {
     Write(database, [&] {
-        SQLite::Statement keepSubject(database.Sql(), "INSERT OR IGNORE INTO " + Subjects() + " (Name) SELECT Module FROM "
-                                                          + Questions() + " WHERE ID = ? AND Module IS NOT NULL");
+        SQLite::Statement keepSubject(database.Sql(), "INSERT OR IGNORE INTO " + Subjects()
+                                                          + " (Name) SELECT Module FROM " + Questions()
+                                                          + " WHERE ID = ? AND Module IS NOT NULL");
         keepSubject.bind(1, id);
         keepSubject.exec();
         SQLite::Statement remove(database.Sql(), "DELETE FROM " + Questions() + " WHERE ID = ? AND " + OwnIdRange());
@@ -190,8 +192,8 @@ std::string InsertQuestionSql()
     std::string values = "?, ?";
     for (std::size_t i = 0; i < kFieldCount; ++i)
         values += ", ?";
-    return "INSERT INTO " + Questions() + " (ID, Module" + FieldColumnsSql() + ", QuestionUsed, Correct, Chosen) VALUES ("
-         + values + ", 0, 1, 0)";
+    return "INSERT INTO " + Questions() + " (ID, Module" + FieldColumnsSql()
+         + ", QuestionUsed, Correct, Chosen) VALUES (" + values + ", 0, 1, 0)";
 }
 
 void BindField(SQLite::Statement& statement, int index, const FieldColumn& field,

@@ -77,7 +77,8 @@ void CustomQuestionModel::DeleteRow(int row)
 
 std::optional<int> CustomQuestionModel::UnsavedRow() const
 {
-    const bool holdsSomething = newRow_ && std::ranges::any_of(*newRow_, [](const auto& value) { return value.has_value(); });
+    const bool holdsSomething =
+        newRow_ && std::ranges::any_of(*newRow_, [](const auto& value) { return value.has_value(); });
     return holdsSomething ? std::optional(static_cast<int>(questions_.size()) + 1) : std::nullopt;
 }
 

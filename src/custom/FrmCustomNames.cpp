@@ -108,7 +108,8 @@ void FrmCustomNames::ShowSubjects(const std::optional<std::string>& current)
     subjects_->clear();
     const auto subjects = custom::ListSubjects(*context_.session.QuestionDatabase);
     for (const auto& subject : subjects) {
-        auto* item = new QTreeWidgetItem(subjects_, {QString::fromStdString(subject.name), CountText(subject.questionCount)});
+        auto* item =
+            new QTreeWidgetItem(subjects_, {QString::fromStdString(subject.name), CountText(subject.questionCount)});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         if (current && SameName(subject.name, *current))
             subjects_->setCurrentItem(item);

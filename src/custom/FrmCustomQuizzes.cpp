@@ -13,9 +13,6 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,7 +26,6 @@ namespace lumenary {
 namespace {
 
 constexpr int ShortAnswerOption = 3;
-constexpr int SubjectRows = 12; // then a second column
 
 using custom::Script;
 
@@ -56,51 +52,17 @@ QString BoxCaption(const custom::Subject& subject)
 } // namespace
 
 FrmCustomQuizzes::FrmCustomQuizzes(QuizContext& context)
-    : SelectionWindow({.objectName = QStringLiteral("FrmCustomQuizzes"),
-                       .title = QStringLiteral("Custom Quizzes"),
-                       .instructionName = QStringLiteral("LblInstructions"),
-                       .instruction = QStringLiteral("Select the subjects you wish to quiz"),
-                       .quizOptions = {0, 1, 2, 3},
-                       .orderFrameName = QStringLiteral("FrameOrder"),
-                       .orderCaptions = {QStringLiteral("Part A to Part B"), QStringLiteral("Part B to Part A")},
-                       .englishFontsAtLoad = false,
-                       .orderControl = QStringLiteral("OptOrder")},
-                      context)
+    : SubjectBoxWindow({.objectName = QStringLiteral("FrmCustomQuizzes"),
+                        .title = QStringLiteral("Custom Quizzes"),
+                        .instructionName = QStringLiteral("LblInstructions"),
+                        .instruction = QStringLiteral("Select the subjects you wish to quiz"),
+                        .quizOptions = {0, 1, 2, 3},
+                        .orderFrameName = QStringLiteral("FrameOrder"),
+                        .orderCaptions = {QStringLiteral("Part A to Part B"), QStringLiteral("Part B to Part A")},
+                        .englishFontsAtLoad = false,
+                        .orderControl = QStringLiteral("OptOrder")},
+                       QStringLiteral("Your Subjects"), context)
 {
-    auto* subjects = new QGroupBox(QStringLiteral("Your Subjects"), this);
-    subjects->setObjectName(QStringLiteral("FrameSubjects"));
-    auto* subjectLayout = new QVBoxLayout(subjects);
-    subjectGrid_ = new QGridLayout;
-    subjectLayout->addLayout(subjectGrid_);
-    subjectLayout->addStretch();
-    auto* groupButtons = new QHBoxLayout;
-    auto* selectAll = MakeButton(QStringLiteral("CmdSelectAll"), QStringLiteral("Select &All"), [this] { TickAll(true); });
-    auto* unselectAll =
-        MakeButton(QStringLiteral("CmdUnselectAll"), QStringLiteral("&Unselect All"), [this] { TickAll(false); });
-    SetListButtons(selectAll, unselectAll);
-    groupButtons->addWidget(selectAll);
-    groupButtons->addWidget(unselectAll);
-    groupButtons->addStretch();
-    subjectLayout->addLayout(groupButtons);
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(&QuizFrame());
-    side->addWidget(&OrderFrame());
-    side->addStretch();
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(subjects, 1);
-    middle->addLayout(side);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(&OkButton());
-    auto* layout = new QVBoxLayout(centralWidget());
-    layout->setContentsMargins(14, 12, 14, 12);
-    layout->setSpacing(10);
-    layout->addWidget(&Instruction());
-    layout->addLayout(middle, 1);
-    layout->addLayout(bottom);
-    Instruction().setWordWrap(true);
-    setMinimumWidth(540);
     ShowSubjects();
 }
 
@@ -123,7 +85,7 @@ void FrmCustomQuizzes::showEvent(QShowEvent* event)
 {
     // The subjects may have changed since the window was made.
     ShowSubjects();
-    SelectionWindow::showEvent(event);
+    SubjectBoxWindow::showEvent(event);
     if (boxes_.empty())
         QTimer::singleShot(0, this, [this] { OfferToMakeOne(); });
 }
@@ -132,7 +94,7 @@ void FrmCustomQuizzes::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         ShowSubjects();
-    SelectionWindow::changeEvent(event);
+    SubjectBoxWindow::changeEvent(event);
 }
 
 void FrmCustomQuizzes::ShowSubjects()
@@ -147,12 +109,10 @@ void FrmCustomQuizzes::ShowSubjects()
     boxes_.clear();
     for (const auto& subject : subjects) {
         const int index = static_cast<int>(boxes_.size());
-        auto* box = new QCheckBox(BoxCaption(subject), subjectGrid_->parentWidget());
-        box->setObjectName(QStringLiteral("ChkSubject(%1)").arg(index));
+        auto* box = MakeSubjectBox(BoxCaption(subject), index);
         box->setEnabled(subject.questionCount > 0);
         box->setChecked(box->isEnabled() && wasTicked.contains(subject.name));
         connect(box, &QCheckBox::clicked, this, [this] { SubjectsChanged(); });
-        subjectGrid_->addWidget(box, index % SubjectRows, index / SubjectRows);
         boxes_.push_back({subject.name, subject.withChapters, box});
     }
     shown_ = std::move(subjects);

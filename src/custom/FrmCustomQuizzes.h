@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CustomSubjects.h"
-#include "SelectionWindow.h"
+#include "SubjectBoxWindow.h"
 
 #include <optional>
 #include <string>
@@ -10,12 +10,11 @@
 #include <vector>
 
 class QCheckBox;
-class QGridLayout;
 
 namespace lumenary {
 
 // "Custom Quizzes": any quiz on the user's own subjects, chosen by ticking them.
-class FrmCustomQuizzes final : public SelectionWindow {
+class FrmCustomQuizzes final : public SubjectBoxWindow {
     Q_OBJECT
 public:
     explicit FrmCustomQuizzes(QuizContext& context);
@@ -47,12 +46,11 @@ private:
     // What follows the ticked subjects: whether short answer is offered and
     // whether OK can start anything.
     void SubjectsChanged();
-    void TickAll(bool ticked);
+    void TickAll(bool ticked) override;
     std::vector<std::string> TickedSubjects() const;
     // With no subject yet: how to make one, and the offer to open "Your Subjects".
     void OfferToMakeOne();
 
-    QGridLayout* subjectGrid_ = nullptr;
     std::vector<SubjectBox> boxes_;
     std::optional<std::vector<custom::Subject>> shown_;
 };

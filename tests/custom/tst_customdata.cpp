@@ -354,7 +354,8 @@ private slots:
             << QStringList{"rename", "Latin", "EMPTY"} << "You already have a subject named \"Empty\"." << before
             << "Latin";
         QTest::newRow("rename, gone")
-            << QStringList{"rename", "Gone", "X"} << "You have no subject named \"Gone\" any more." << before << "Latin";
+            << QStringList{"rename", "Gone", "X"} << "You have no subject named \"Gone\" any more." << before
+            << "Latin";
         QTest::newRow("delete") << QStringList{"delete", "Latin"} << "" << "Empty:0" << "";
         QTest::newRow("delete a name only") << QStringList{"delete", "Empty"} << "" << "Latin:2c" << "Latin";
         QTest::newRow("delete the last question") << QStringList{"delete question", "20000", "20001"} << ""

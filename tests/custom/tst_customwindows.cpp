@@ -127,7 +127,8 @@ private slots:
             QCOMPARE(AppFixture::Text(Editor, "LblMessage"),
                      QStringLiteral("Row %1 is saved as a question once it has Part A and Part B.").arg(row + 1));
             Type(row, PartB, rows[row][1]);
-            QCOMPARE(AppFixture::Text(Editor, "LblMessage"), QStringLiteral("Row %1 is saved as a new question.").arg(row + 1));
+            QCOMPARE(AppFixture::Text(Editor, "LblMessage"),
+                     QStringLiteral("Row %1 is saved as a new question.").arg(row + 1));
             Type(row, Chapter, rows[row][2]);
         }
         AppFixture::Click(Editor, "CmdAdd");
@@ -139,7 +140,8 @@ private slots:
                  QString("20000:λόγος=word@1 20001:ἀγάπη=love@2 20002:beginning=רֵאשִׁית@3"));
         QCOMPARE(Cell(0, PartA, Qt::FontRole), ResolveFont(GreekFontRole, 12).family());
         QCOMPARE(Cell(2, PartB, Qt::FontRole), ResolveFont(HebrewFontRole, 12).family());
-        QVERIFY(Table()->model()->index(2, PartB).data(Qt::TextAlignmentRole).value<Qt::Alignment>().testFlag(Qt::AlignRight));
+        const auto hebrewAlignment = Table()->model()->index(2, PartB).data(Qt::TextAlignmentRole);
+        QVERIFY(hebrewAlignment.value<Qt::Alignment>().testFlag(Qt::AlignRight));
 
         // A cell that breaks a rule is refused, named by row and rule, and keeps its old value.
         Type(1, Unit, "two");
@@ -182,7 +184,8 @@ private slots:
 
         // Flashcards, Part B to Part A: the Hebrew question in the Hebrew font.
         fixture.Choose("MnuCustomQuizzes");
-        QVERIFY(AppFixture::Find<QCheckBox>(Quizzes, "ChkSubject(0)")->text().startsWith(QString::fromStdString(Subject)));
+        const QString subjectBox = AppFixture::Find<QCheckBox>(Quizzes, "ChkSubject(0)")->text();
+        QVERIFY(subjectBox.startsWith(QString::fromStdString(Subject)));
         Tick(Quizzes, "ChkSubject(0)");
         Tick(Quizzes, "OptOrder(1)");
         QVERIFY(!AppFixture::Find<QRadioButton>(Quizzes, "OptQuiz(3)")->isEnabled());
