@@ -22,6 +22,10 @@ class SilentPrompter final : public Prompter {
 public:
     void Information(const std::string&, const std::string&) override {}
     bool Question(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> TypedLine(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
 };
 
 // A bank of `size` questions in module NTI in `folder`; `answer` gives each its Hebrew.

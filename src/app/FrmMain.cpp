@@ -18,6 +18,7 @@
 #include "Version.h"
 #include "WindowRegistry.h"
 
+#include "CustomWindows.h"
 #include "DueTodayLabel.h"
 #include "TransferWindows.h"
 #include "ViewWindows.h"
@@ -101,6 +102,7 @@ void FrmMain::RegisterWindows()
     windows.Register<FrmMCGrk>([this] { return std::make_unique<FrmMCGrk>(greekTense_, context_); });
     RegisterSelectionWindows(windows, context_);
     RegisterViewWindows(windows, context_);
+    RegisterCustomWindows(windows, context_);
     RegisterTransferWindows(windows, services_.session, services_.prompter);
     RegisterInformationWindows(windows, services_.databaseFile);
 }

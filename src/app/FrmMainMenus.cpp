@@ -4,6 +4,9 @@
 
 #include "FrmMain.h"
 
+#include "FrmCustomEditor.h"
+#include "FrmCustomNames.h"
+#include "FrmCustomQuizzes.h"
 #include "FrmDueQs.h"
 #include "FrmExport.h"
 #include "FrmImport.h"
@@ -83,9 +86,9 @@ void FrmMain::BuildMenus()
           {"MnuDueQs", "Review &Due Questions", Qt::CTRL | Qt::Key_D, show.template operator()<FrmDueQs>()},
           {"MnuStudyHistory", "Study &History", {}, notYet}}},
         {"MnuCustom", "&Custom", true,
-         {{"MnuCustomDataEditor", "Custom &Data Editor", {}, notYet},
-          {"MnuCustomQuizNames", "Custom Quiz &Names", {}, notYet},
-          {"MnuCustomQuizzes", "Custom &Quizzes", {}, notYet},
+         {{"MnuCustomDataEditor", "Custom &Data Editor", {}, show.template operator()<FrmCustomEditor>()},
+          {"MnuCustomQuizNames", "Custom Quiz &Names", {}, show.template operator()<FrmCustomNames>()},
+          {"MnuCustomQuizzes", "Custom &Quizzes", {}, show.template operator()<FrmCustomQuizzes>()},
           {"MnuCustomDash", nullptr, {}, {}},
           {"MnuExport", "E&xport Custom Data", {}, show.template operator()<FrmExport>()},
           {"MnuImportCustomData", "&Import Custom Data", {}, show.template operator()<FrmImport>()}}},

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -33,6 +34,14 @@ struct FieldColumn {
 // Every field, in Field order.
 std::span<const FieldColumn> FieldColumns();
 const FieldColumn& ColumnOf(Field field);
+
+// The whole number a cell holds, or nullopt when it holds anything else.
+std::optional<std::int64_t> WholeNumber(std::string_view text);
+
+// What is wrong with a value of the field, or nullopt when it will do: Part A
+// and Part B are required, Unit and Chapter are whole numbers. In words for
+// the user: "Part B is empty", "Unit "x" is not a whole number".
+std::optional<std::string> FieldProblem(const FieldColumn& field, const std::optional<std::string>& value);
 
 // One question's fields in Field order; nullopt is a missing value.
 using FieldValues = std::array<std::optional<std::string>, kFieldCount>;

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CustomImport.h"
 
+#include "CustomChanges.h"
 #include "CustomSubjects.h"
-#include "QuotedText.h"
 
 #include <SQLiteCpp/Transaction.h>
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 #include <unordered_map>
 #include <variant>
@@ -15,14 +14,6 @@
 namespace lumenary::custom {
 
 namespace {
-
-std::optional<std::int64_t> WholeNumber(const std::string& text)
-{
-    std::int64_t number = 0;
-    const auto* end = text.data() + text.size();
-    const auto [last, error] = std::from_chars(text.data(), end, number);
-    return error == std::errc() && last == end ? std::optional(number) : std::nullopt;
-}
 
 struct Row {
     std::size_t line = 0;
@@ -58,15 +49,11 @@ std::vector<Row> CheckedRows(const ImportText& text)
         Row row{record.line, {}, {}};
         for (const auto& field : FieldColumns()) {
             const auto index = static_cast<std::size_t>(field.field);
-            if (!text.mapping[index])
-                continue;
-            const auto& value = row.values[index] = record.cells.at(*text.mapping[index]);
-            if (field.wholeNumber && value && !WholeNumber(*value))
-                fail(row.line, std::string(field.name) + " \"" + Shortened(*value) + "\" is not a whole number");
+            if (text.mapping[index])
+                row.values[index] = record.cells.at(*text.mapping[index]);
+            if (const auto problem = FieldProblem(field, row.values[index]))
+                fail(row.line, *problem);
         }
-        for (const Field required : {Field::PartA, Field::PartB})
-            if (!ValueOf(row.values, required))
-                fail(row.line, std::string(ColumnOf(required).name) + " is empty");
         if (text.subjectColumn)
             row.subject = record.cells.at(*text.subjectColumn);
         rows.push_back(std::move(row));
@@ -122,36 +109,6 @@ private:
     std::map<std::string, std::string, IgnoringCase> stored_;
     std::vector<std::string> inOrder_;
 };
-
-void BindField(SQLite::Statement& statement, int index, const FieldColumn& field, const std::optional<std::string>& value)
-{
-    if (!value)
-        statement.bind(index);
-    else if (field.wholeNumber)
-        statement.bind(index, static_cast<std::int64_t>(*WholeNumber(*value)));
-    else
-        statement.bind(index, *value);
-}
-
-// Binds every field from `first` on, in Field order, as the statements name them.
-void BindFields(SQLite::Statement& statement, int first, const FieldValues& values)
-{
-    for (const auto& field : FieldColumns())
-        BindField(statement, first++, field, values[static_cast<std::size_t>(field.field)]);
-}
-
-// INSERT INTO the question table with every field: ID, Module, the fields in Field order, fresh markers.
-std::string InsertSql(const std::string& table)
-{
-    std::string columns = "ID, Module";
-    std::string values = "?, ?";
-    for (const auto& field : FieldColumns()) {
-        columns += ", " + std::string(field.column);
-        values += ", ?";
-    }
-    return "INSERT INTO " + table + " (" + columns + ", QuestionUsed, Correct, Chosen) VALUES (" + values
-         + ", 0, 1, 0)";
-}
 
 struct Addition {
     const std::string* subject;
@@ -215,7 +172,7 @@ void AddQuestions(QuestionDatabase& database, const std::vector<Addition>& addit
                               + std::to_string(kFirstCustomQuestionId) + " to " + std::to_string(kLastQuestionId)
                               + ", and only " + std::to_string(ids.size())
                               + " of them are free. Nothing was imported.");
-    SQLite::Statement insert(database.Sql(), InsertSql(QuoteIdentifier(kQuestionTableName)));
+    SQLite::Statement insert(database.Sql(), InsertQuestionSql());
     for (std::size_t i = 0; i < additions.size(); ++i) {
         insert.reset();
         insert.bind(1, static_cast<std::int64_t>(ids[i]));

@@ -5,6 +5,7 @@
 #include "QuotedText.h"
 #include "StudyTables.h"
 #include "SubjectCatalogue.h"
+#include "SubjectTable.h"
 
 #include <algorithm>
 #include <cctype>
@@ -42,30 +43,50 @@ bool IsModuleName(QuestionDatabase& database, std::string_view name)
     return query->executeStep();
 }
 
+// Every subject's name as often as it is named: (Name, Counted, Unchaptered,
+// Rank) rows, one per question (Counted 1, Unchaptered 1 when it has no
+// chapter, Rank its ID) and one per name the user made (0, 0, 0). The lowest
+// Rank spells the subject.
+std::string SubjectNames(QuestionDatabase& database)
+{
+    const std::string questions = "SELECT Module, 1, Chapter IS NULL, ID FROM " + QuoteIdentifier(kQuestionTableName)
+                                + " WHERE " + OwnIdRange() + " AND Module IS NOT NULL";
+    // lumenary-db reads files it does not change, where the table may not be made yet.
+    const std::string names = database.Sql().tableExists(std::string(kSubjectTableName))
+                                  ? "SELECT Name, 0 AS Counted, 0 AS Unchaptered, 0 AS Rank FROM "
+                                        + QuoteIdentifier(kSubjectTableName)
+                                  : "SELECT NULL AS Name, 0 AS Counted, 0 AS Unchaptered, 0 AS Rank WHERE 0";
+    return names + " UNION ALL " + questions;
+}
+
 } // namespace
 
 std::vector<Subject> ListSubjects(QuestionDatabase& database)
 {
-    auto query = database.Statement("SELECT Module, count(*) FROM " + QuoteIdentifier(kQuestionTableName)
-                                    + " WHERE " + OwnIdRange() + " AND Module IS NOT NULL"
-                                    + " GROUP BY Module COLLATE NOCASE ORDER BY Module COLLATE NOCASE");
+    // With one min() the bare Name is that of the lowest Rank.
+    auto query = database.Statement("SELECT Name, sum(Counted), sum(Unchaptered), min(Rank) FROM ("
+                                    + SubjectNames(database)
+                                    + ") GROUP BY Name COLLATE NOCASE ORDER BY Name COLLATE NOCASE");
     std::vector<Subject> subjects;
-    while (query->executeStep())
-        subjects.push_back({query->getColumn(0).getString(), query->getColumn(1).getInt64()});
+    while (query->executeStep()) {
+        const std::int64_t count = query->getColumn(1).getInt64();
+        subjects.push_back({query->getColumn(0).getString(), count, count > 0 && query->getColumn(2).getInt64() == 0});
+    }
     return subjects;
 }
 
 std::optional<std::string> FindSubject(QuestionDatabase& database, std::string_view name)
 {
-    auto query = database.Statement("SELECT Module FROM " + QuoteIdentifier(kQuestionTableName) + " WHERE "
-                                    + OwnIdRange() + " AND Module = ? COLLATE NOCASE ORDER BY ID LIMIT 1");
+    auto query = database.Statement("SELECT Name FROM (" + SubjectNames(database)
+                                    + ") WHERE Name = ? COLLATE NOCASE ORDER BY Rank LIMIT 1");
     query->bind(1, std::string(name));
     if (!query->executeStep())
         return std::nullopt;
     return query->getColumn(0).getString();
 }
 
-std::optional<std::string> SubjectNameProblem(QuestionDatabase& database, std::string_view name)
+std::optional<std::string> SubjectNameProblem(QuestionDatabase& database, std::string_view name,
+                                              std::string_view renaming)
 {
     const auto characters = DecodeUtf8(name);
     if (!characters)
@@ -80,7 +101,7 @@ std::optional<std::string> SubjectNameProblem(QuestionDatabase& database, std::s
         return "A subject's name cannot be blank.";
     if (IsModuleName(database, name))
         return "\"" + Shortened(name) + "\" is the name of a module of the question bank; choose another name.";
-    if (const auto existing = FindSubject(database, name))
+    if (const auto existing = FindSubject(database, name); existing && !SameName(*existing, renaming))
         return "You already have a subject named \"" + Shortened(*existing) + "\".";
     return std::nullopt;
 }

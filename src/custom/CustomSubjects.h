@@ -2,7 +2,8 @@
 #pragma once
 
 // The user's own subjects: the questions from kFirstCustomQuestionId up,
-// grouped by their Module, which names the subject.
+// grouped by their Module, which names the subject, and the names the user
+// made a subject of (see SubjectTable.h), questions or not.
 
 #include "QuestionDatabase.h"
 
@@ -19,6 +20,9 @@ inline constexpr std::size_t kLongestSubjectName = 60;
 struct Subject {
     std::string name;
     std::int64_t questionCount = 0;
+    bool withChapters = false; // it has questions, and every one has a chapter
+
+    bool operator==(const Subject&) const = default;
 };
 
 // The user's subjects in name order (ignoring letter case), with their counts.
@@ -30,8 +34,10 @@ std::optional<std::string> FindSubject(QuestionDatabase& database, std::string_v
 
 // What is wrong with `name` as the name of a new subject, or nullopt when it
 // will do: 1 to 60 characters, not blank, no control character, not a name
-// the question bank gives a module, not the name of a subject the user has.
-std::optional<std::string> SubjectNameProblem(QuestionDatabase& database, std::string_view name);
+// the question bank gives a module, not the name of a subject the user has
+// (other than `renaming`, the subject about to take the name).
+std::optional<std::string> SubjectNameProblem(QuestionDatabase& database, std::string_view name,
+                                              std::string_view renaming = {});
 
 // The IDs no question holds yet, lowest first, at most `wanted` of them.
 std::vector<std::int64_t> FreeIds(QuestionDatabase& database, std::size_t wanted);

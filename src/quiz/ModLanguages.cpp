@@ -3,6 +3,8 @@
 
 #include "Session.h"
 
+#include <string_view>
+
 namespace lumenary {
 
 void ModLanguages::Set(bool useFrench, const char* questionFont, int questionSize, const char* answerFont,
@@ -48,6 +50,14 @@ void ModLanguages::SetHebrewToEnglishFonts()
 void ModLanguages::SetFrenchToHebrewFonts()
 {
     Set(true, EnglishFontRole, EnglishBaseSize, HebrewFontRole, LanguageBaseSize);
+}
+
+void ModLanguages::SetFonts(const char* questionFont, const char* answerFont)
+{
+    const auto size = [](const char* font) {
+        return std::string_view(font) == EnglishFontRole ? EnglishBaseSize : LanguageBaseSize;
+    };
+    Set(false, questionFont, size(questionFont), answerFont, size(answerFont));
 }
 
 void ModLanguages::SetHebrewToFrenchFonts()

@@ -25,6 +25,9 @@ public:
     void SetHebrewToEnglishFonts();
     void SetFrenchToHebrewFonts();
     void SetHebrewToFrenchFonts();
+    // Any pairing of the font roles, each at its size: the user's own
+    // subjects may pair any scripts.
+    void SetFonts(const char* questionFont, const char* answerFont);
 
 private:
     void Set(bool useFrench, const char* questionFont, int questionSize, const char* answerFont, int answerSize);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace lumenary {
@@ -16,6 +17,11 @@ public:
 
     // A question with Yes (the default button) and No (Escape); true for Yes.
     virtual bool Question(const std::string& text, const std::string& title) = 0;
+
+    // A line to type: the text, the title, the line as it stands at first,
+    // OK and Cancel; the line typed, or nullopt for Cancel.
+    virtual std::optional<std::string> TypedLine(const std::string& text, const std::string& title,
+                                                 const std::string& line) = 0;
 };
 
 } // namespace lumenary

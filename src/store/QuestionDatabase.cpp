@@ -3,6 +3,7 @@
 
 #include "StoreError.h"
 #include "StudyTables.h"
+#include "SubjectTable.h"
 
 #include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/Exception.h>
@@ -245,6 +246,7 @@ std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::
     try {
         opened->EnsureBlacklist();
         EnsureStudyTables(opened->Sql());
+        EnsureSubjectTable(opened->Sql());
         if (notSaved.empty()) {
             // WAL with NORMAL sync: each marker commit survives the program being ended at once.
             opened->Sql().exec("PRAGMA journal_mode=WAL");

@@ -2,6 +2,7 @@
 #include "MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace lumenary {
@@ -32,6 +33,18 @@ bool MessageBoxPrompter::Question(const std::string& text, const std::string& ti
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> MessageBoxPrompter::TypedLine(const std::string& text, const std::string& title,
+                                                         const std::string& line)
+{
+    QInputDialog dialog(MessageParent());
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(QString::fromStdString(text));
+    dialog.setTextValue(QString::fromStdString(line));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 } // namespace lumenary

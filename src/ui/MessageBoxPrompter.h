@@ -10,6 +10,8 @@ class MessageBoxPrompter final : public Prompter {
 public:
     void Information(const std::string& text, const std::string& title) override;
     bool Question(const std::string& text, const std::string& title) override;
+    std::optional<std::string> TypedLine(const std::string& text, const std::string& title,
+                                         const std::string& line) override;
 };
 
 } // namespace lumenary

@@ -11,9 +11,6 @@
 #include "SubjectWords.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,7 +20,6 @@ namespace lumenary {
 namespace {
 
 constexpr int ShortAnswerOption = 3;
-constexpr int SubjectRows = 12; // then a second column
 
 QString DueCountText(int count)
 {
@@ -36,54 +32,20 @@ QString DueCountText(int count)
 } // namespace
 
 FrmDueQs::FrmDueQs(QuizContext& context)
-    : SelectionWindow({.objectName = QStringLiteral("FrmDueQs"),
-                       .title = QStringLiteral("Review Due Questions"),
-                       .instructionName = QStringLiteral("LblDueCount"),
-                       .instruction = {},
-                       .quizOptions = {0, 1, 2, 3},
-                       .orderFrameName = QStringLiteral("FrameOrder"),
-                       .orderCaptions = {QString(), QString()},
-                       .englishFontsAtLoad = false,
-                       .orderControl = QStringLiteral("OptOrder")},
-                      context),
+    : SubjectBoxWindow({.objectName = QStringLiteral("FrmDueQs"),
+                        .title = QStringLiteral("Review Due Questions"),
+                        .instructionName = QStringLiteral("LblDueCount"),
+                        .instruction = {},
+                        .quizOptions = {0, 1, 2, 3},
+                        .orderFrameName = QStringLiteral("FrameOrder"),
+                        .orderCaptions = {QString(), QString()},
+                        .englishFontsAtLoad = false,
+                        .orderControl = QStringLiteral("OptOrder")},
+                       QStringLiteral("Subjects"), context),
       today_(context.common.Today())
 {
-    auto* subjects = new QGroupBox(QStringLiteral("Subjects"), this);
-    subjects->setObjectName(QStringLiteral("FrameSubjects"));
-    auto* subjectLayout = new QVBoxLayout(subjects);
-    subjectGrid_ = new QGridLayout;
-    subjectLayout->addLayout(subjectGrid_);
-    subjectLayout->addStretch();
-    auto* groupButtons = new QHBoxLayout;
-    auto* selectAll = MakeButton(QStringLiteral("CmdSelectAll"), QStringLiteral("Select &All"), [this] { TickAll(true); });
-    auto* unselectAll =
-        MakeButton(QStringLiteral("CmdUnselectAll"), QStringLiteral("&Unselect All"), [this] { TickAll(false); });
-    SetListButtons(selectAll, unselectAll);
-    groupButtons->addWidget(selectAll);
-    groupButtons->addWidget(unselectAll);
-    groupButtons->addStretch();
-    subjectLayout->addLayout(groupButtons);
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(&QuizFrame());
-    side->addWidget(&OrderFrame());
-    side->addStretch();
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(subjects, 1);
-    middle->addLayout(side);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(&OkButton());
-    auto* layout = new QVBoxLayout(centralWidget());
-    layout->setContentsMargins(14, 12, 14, 12);
-    layout->setSpacing(10);
-    layout->addWidget(&Instruction());
-    layout->addLayout(middle, 1);
-    layout->addLayout(bottom);
     // Room for the longest heading, "Nothing is due today. ...", on two lines.
-    Instruction().setWordWrap(true);
     Instruction().setMinimumHeight(2 * Instruction().fontMetrics().lineSpacing());
-    setMinimumWidth(540);
 
     // Open on the way that has something due.
     const bool partADue = DueCount(*Context().session.QuestionDatabase, today_, {way::PartA}) > 0;
@@ -119,9 +81,8 @@ void FrmDueQs::ShowSubjects()
     int total = 0;
     for (const auto& [subject, count] : DueBySubject(*Context().session.QuestionDatabase, today_, ChosenWay())) {
         const int index = static_cast<int>(boxes_.size());
-        auto* box = new QCheckBox(QString::fromStdString(subject) + QStringLiteral(" \u2014 ") + QString::number(count),
-                                  subjectGrid_->parentWidget());
-        box->setObjectName(QStringLiteral("ChkSubject(%1)").arg(index));
+        auto* box =
+            MakeSubjectBox(QString::fromStdString(subject) + QStringLiteral(" \u2014 ") + QString::number(count), index);
         box->setChecked(!cleared_.contains(subject));
         connect(box, &QCheckBox::clicked, this, [this, subject](bool ticked) {
             if (ticked)
@@ -130,7 +91,6 @@ void FrmDueQs::ShowSubjects()
                 cleared_.insert(subject);
             SubjectsChanged();
         });
-        subjectGrid_->addWidget(box, index % SubjectRows, index / SubjectRows);
         boxes_.emplace_back(subject, box);
         total += count;
     }

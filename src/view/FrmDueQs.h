@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SelectionWindow.h"
+#include "SubjectBoxWindow.h"
 #include "StudyDay.h"
 
 #include <set>
@@ -9,13 +9,12 @@
 #include <vector>
 
 class QCheckBox;
-class QGridLayout;
 
 namespace lumenary {
 
 // "Review Due Questions": the questions whose cards are due today, by
 // subject, in one way at a time, reviewed with any quiz as every pool is.
-class FrmDueQs final : public SelectionWindow {
+class FrmDueQs final : public SubjectBoxWindow {
     Q_OBJECT
 public:
     explicit FrmDueQs(QuizContext& context);
@@ -37,12 +36,11 @@ private:
     // What follows the ticked subjects: the names of the ways, whether short
     // answer is offered, whether OK can start anything.
     void SubjectsChanged();
-    void TickAll(bool ticked);
+    void TickAll(bool ticked) override;
     const char* ChosenWay() const;
     std::set<std::string> TickedSubjects() const;
 
     const StudyDay today_;
-    QGridLayout* subjectGrid_ = nullptr; // the subjects' boxes, in columns of twelve
     std::vector<std::pair<std::string, QCheckBox*>> boxes_;
     std::set<std::string> cleared_; // subjects the user unticked, kept across a change of way
 };

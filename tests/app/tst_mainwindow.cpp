@@ -128,8 +128,13 @@ private slots:
                               "MnuAboutProgram|About &Lumenary"}));
         QCOMPARE(bar->findChild<QMenu*>("mnuBookstores")->actions().size(), 12);
         auto* custom = bar->findChild<QMenu*>("MnuCustom");
+        QCOMPARE(MenuTexts(custom),
+                 QStringList({"MnuCustomDataEditor|Custom &Data Editor", "MnuCustomQuizNames|Custom Quiz &Names",
+                              "MnuCustomQuizzes|Custom &Quizzes", "MnuCustomDash|-", "MnuExport|E&xport Custom Data",
+                              "MnuImportCustomData|&Import Custom Data"}));
         QVERIFY(custom->isEnabled());
-        for (const char* entry : {"MnuExport", "MnuImportCustomData"})
+        for (const char* entry : {"MnuCustomDataEditor", "MnuCustomQuizNames", "MnuCustomQuizzes", "MnuExport",
+                                  "MnuImportCustomData"})
             QVERIFY2(custom->findChild<QAction*>(entry)->isEnabled(), entry);
     }
 

@@ -5,6 +5,7 @@
 
 #include "../install/InstallTestSupport.h"
 #include "BankUpgrade.h"
+#include "CustomChanges.h"
 #include "CustomSubjects.h"
 #include "ModCommonPreQuiz.h"
 #include "Session.h"
@@ -15,6 +16,8 @@
 
 #include <QFile>
 #include <QtTest>
+
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -65,6 +68,16 @@ QList<QByteArray> OwnQuestions(const std::filesystem::path& file)
         rows << row;
     }
     return rows;
+}
+
+// "name:count" of every subject, in the order they are listed.
+QString Subjects(QuestionDatabase& database)
+{
+    QStringList subjects;
+    for (const auto& subject : custom::ListSubjects(database))
+        subjects << QString::fromStdString(subject.name) + ":" + QString::number(subject.questionCount)
+                        + (subject.withChapters ? "c" : "");
+    return subjects.join(' ');
 }
 
 // Texts that a file format could bend: separators, quotes, line breaks, a
@@ -322,6 +335,137 @@ private slots:
         QCOMPARE(bank.Number("SELECT count(*) FROM lm40data"), 1);
     }
 
+    // A bank with "Latin" (two questions with chapters, one studied) and
+    // "Empty" (a name only); each change either does what it says or is
+    // refused, naming why, with nothing changed.
+    void subjectChanges_data()
+    {
+        QTest::addColumn<QStringList>("change");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("module"); // of the questions left
+        const QString before = "Empty:0 Latin:2c";
+        QTest::newRow("create") << QStringList{"create", "Hymns"} << "" << "Empty:0 Hymns:0 Latin:2c" << "Latin";
+        QTest::newRow("create, taken in another case")
+            << QStringList{"create", "latin"} << "You already have a subject named \"Latin\"." << before << "Latin";
+        QTest::newRow("create, a module's name")
+            << QStringList{"create", "Kings"}
+            << "\"Kings\" is the name of a module of the question bank; choose another name." << before << "Latin";
+        QTest::newRow("rename, its own name in capitals")
+            << QStringList{"rename", "Latin", "LATIN"} << "" << "Empty:0 LATIN:2c" << "LATIN";
+        QTest::newRow("rename, quotes") << QStringList{"rename", "latin", "O'Brien \"x\""} << ""
+                                        << "Empty:0 O'Brien \"x\":2c" << "O'Brien \"x\"";
+        QTest::newRow("rename onto another")
+            << QStringList{"rename", "Latin", "EMPTY"} << "You already have a subject named \"Empty\"." << before
+            << "Latin";
+        QTest::newRow("rename, gone")
+            << QStringList{"rename", "Gone", "X"} << "You have no subject named \"Gone\" any more." << before
+            << "Latin";
+        QTest::newRow("delete") << QStringList{"delete", "Latin"} << "" << "Empty:0" << "";
+        QTest::newRow("delete a name only") << QStringList{"delete", "Empty"} << "" << "Latin:2c" << "Latin";
+        QTest::newRow("delete the last question") << QStringList{"delete question", "20000", "20001"} << ""
+                                                  << "Empty:0 Latin:0" << "";
+    }
+
+    void subjectChanges()
+    {
+        QFETCH(QStringList, change);
+        QFETCH(QString, problem);
+        QFETCH(QString, after);
+        QFETCH(QString, module);
+        std::vector<BankQuestion> questions{Question(1, "Kings"), Own(20000, "Latin", "amo", "I love"),
+                                            Own(20001, "Latin", "video", "I see")};
+        questions[1].chapter = questions[2].chapter = 1;
+        const TemporaryBank bank(questions);
+        const auto database = QuestionDatabase::Open(bank.Path());
+        custom::CreateSubject(*database, "Empty");
+        bank.Execute("INSERT INTO StudyCard VALUES (20001, 'A', 2.3, 2.1, '2026-12-01', '2026-12-03', 1, 0)");
+        const auto name = [&](int i) { return change.value(i).toStdString(); };
+        try {
+            if (change[0] == "create")
+                custom::CreateSubject(*database, name(1));
+            else if (change[0] == "rename")
+                QCOMPARE(custom::RenameSubject(*database, name(1), name(2)), 2);
+            else if (change[0] == "delete")
+                QCOMPARE(custom::DeleteSubject(*database, name(1)), name(1) == "Latin" ? 2 : 0);
+            else
+                for (const auto& id : change.mid(1))
+                    custom::DeleteQuestion(*database, id.toLongLong());
+            QVERIFY(problem.isEmpty());
+        } catch (const custom::CustomDataError& error) {
+            QCOMPARE(QString(error.what()), problem);
+        }
+        QCOMPARE(Subjects(*database), after);
+        QCOMPARE(QString::fromStdString(bank.Text("SELECT coalesce(group_concat(DISTINCT Module), '') FROM lm40data"
+                                                  " WHERE ID >= 20000")),
+                 module);
+        QCOMPARE(bank.Number("SELECT count(*) FROM StudyCard"), 1); // the study record stays
+    }
+
+    // Each cell keeps its field's rule; a number is stored as a number, an
+    // empty cell as a missing value.
+    void fieldChanges_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("stored");
+        const auto row = [](const char* name, custom::Field field, const QString& value, const QString& problem,
+                            const QString& stored) {
+            QTest::newRow(name) << int(field) << value << problem << stored;
+        };
+        row("Part A", custom::Field::PartA, "λόγος", "", "text:λόγος");
+        row("Part A empty", custom::Field::PartA, "", "Part A is empty", "text:amo");
+        row("Part B empty", custom::Field::PartB, "", "Part B is empty", "text:I love");
+        row("Unit", custom::Field::Unit, "12", "", "integer:12");
+        row("Unit not whole", custom::Field::Unit, "1.5", "Unit \"1.5\" is not a whole number", "null:");
+        row("Chapter not a number", custom::Field::Chapter, "x", "Chapter \"x\" is not a whole number", "null:");
+        row("French emptied", custom::Field::French, "", "", "null:");
+        row("Theme, Hebrew", custom::Field::Theme, "קַל", "", "text:קַל");
+    }
+
+    void fieldChanges()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, value);
+        QFETCH(QString, problem);
+        QFETCH(QString, stored);
+        const TemporaryBank bank({Own(20000, "Latin", "amo", "I love")});
+        bank.Execute("UPDATE lm40data SET French = 'aimer', Correct = 0");
+        const auto database = QuestionDatabase::Open(bank.Path());
+        const auto& column = custom::ColumnOf(custom::Field(field));
+        try {
+            custom::ChangeField(*database, 20000, column.field,
+                                value.isEmpty() ? std::nullopt : std::optional(value.toStdString()));
+            QVERIFY(problem.isEmpty());
+        } catch (const custom::CustomDataError& error) {
+            QCOMPARE(QString(error.what()), problem);
+        }
+        const std::string sql = "SELECT typeof(" + std::string(column.column) + ") || ':' || coalesce("
+                              + std::string(column.column) + ", '') FROM lm40data WHERE ID = 20000";
+        QCOMPARE(QString::fromStdString(bank.Text(sql)), stored);
+        QCOMPARE(bank.Number("SELECT Correct FROM lm40data WHERE ID = 20000"), 0); // the marks stay
+    }
+
+    // A file that cannot be written takes no change, and says so.
+    void changesRefusedWhenTheFileCannotBeWritten()
+    {
+        const TemporaryBank bank({Own(20000, "Latin", "amo", "I love")});
+        ::chmod(bank.Path().c_str(), 0444);
+        const auto database = QuestionDatabase::Open(bank.Path());
+        const std::function<void()> changes[] = {
+            [&] { custom::CreateSubject(*database, "Hymns"); },
+            [&] { custom::RenameSubject(*database, "Latin", "Hymns"); },
+            [&] { custom::DeleteSubject(*database, "Latin"); },
+            [&] { custom::ChangeField(*database, 20000, custom::Field::PartA, "x"); },
+            [&] { custom::AddQuestion(*database, "Latin", {std::string("a"), std::string("b")}); },
+        };
+        for (const auto& change : changes)
+            QVERIFY_THROWS_EXCEPTION(custom::CustomDataError, change());
+        QCOMPARE(Subjects(*database), QString("Latin:1"));
+        QCOMPARE(bank.Text("SELECT English FROM lm40data WHERE ID = 20000"), std::string("amo"));
+    }
+
     // The quiz filter of a subject selects exactly its questions, whatever quotes its name holds.
     void anySubjectNameRunsAQuiz_data()
     {
@@ -349,12 +493,14 @@ private slots:
     }
 
     // An upgrade brings the bank's questions up to date and leaves the
-    // user's own as they are, marks included, even where the bank holds their IDs.
+    // user's own as they are, marks included, even where the bank holds their
+    // IDs, and a subject that has no questions yet.
     void bankUpgradeKeepsOwnQuestions()
     {
         const TemporaryBank copy({Question(1, "Kings"), Question(2, "Kings"), Own(20000, "Mine", "p", "a"),
                                   Own(20001, "Mine", "q", "b")});
         copy.Execute("UPDATE lm40data SET QuestionUsed = 1, Correct = 0, Chosen = 1 WHERE ID >= 20000");
+        custom::CreateSubject(*QuestionDatabase::Open(copy.Path()), "Not yet begun");
         auto reworded = Question(1, "Kings");
         reworded.english = "New prompt";
         const TemporaryBank bank({reworded, Question(3, "Kings"), Own(20001, "Intruder", "x", "y")});
@@ -367,6 +513,10 @@ private slots:
         QCOMPARE(changes->removed, 1);
         QCOMPARE(OwnQuestions(copy.Path()), before);
         QCOMPARE(copy.Text("SELECT group_concat(ID) FROM lm40data WHERE ID < 20000"), std::string("1,3"));
+        std::string subjects;
+        for (const auto& subject : custom::ListSubjects(*QuestionDatabase::Open(copy.Path())))
+            subjects += subject.name + ":" + std::to_string(subject.questionCount) + " ";
+        QCOMPARE(subjects, std::string("Mine:2 Not yet begun:0 "));
     }
 };
 

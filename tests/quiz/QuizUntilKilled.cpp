@@ -54,6 +54,10 @@ public:
             Say("F " + title + ": " + text);
     }
     bool Question(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> TypedLine(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
 };
 
 // Another program's connection that takes and releases the write lock.

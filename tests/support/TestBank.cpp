@@ -108,6 +108,17 @@ bool RecordingPrompter::Question(const std::string& text, const std::string& tit
     return answer;
 }
 
+std::optional<std::string> RecordingPrompter::TypedLine(const std::string& text, const std::string& title,
+                                                         const std::string& line)
+{
+    messages.push_back({text + " [" + line + "]", title, true});
+    if (lines.empty())
+        return std::nullopt;
+    auto typed = std::move(lines.front());
+    lines.pop_front();
+    return typed;
+}
+
 double ScriptedRandom::Next()
 {
     const double number = numbers_.at(std::min(next_, numbers_.size() - 1));

@@ -72,9 +72,12 @@ class RecordingPrompter final : public Prompter {
 public:
     void Information(const std::string& text, const std::string& title) override;
     bool Question(const std::string& text, const std::string& title) override;
+    std::optional<std::string> TypedLine(const std::string& text, const std::string& title,
+                                         const std::string& line) override;
 
     std::vector<Message> messages;
     std::deque<bool> answers; // for questions, in order; No once they run out
+    std::deque<std::string> lines; // for lines to type, in order; Cancel once they run out
 };
 
 // A fair generator with a fixed seed, so statistical tests are repeatable.

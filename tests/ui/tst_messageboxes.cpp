@@ -5,6 +5,8 @@
 #include "MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -82,6 +84,40 @@ private slots:
         QCOMPARE(title, QString("Retry Missed Questions?"));
         QVERIFY(yesIsDefault);
         QCOMPARE(buttonCount, 2);
+    }
+
+    void typedLine_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Enter gives the line") << int(Qt::Key_Return) << "Latin \"verbs\"";
+        QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << "";
+    }
+
+    // The line starts as given, takes what is typed, and Escape gives nothing.
+    void typedLine()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        QString title;
+        QString label;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            label = dialog->labelText();
+            auto* line = dialog->findChild<QLineEdit*>();
+            QCOMPARE(line->text(), QString("Latin"));
+            QTest::keyClick(line, Qt::Key_End); // the line starts selected, for typing anew
+            QTest::keyClicks(line, " \"verbs\"");
+            QTest::keyClick(line, Qt::Key(key));
+        });
+        const auto line = MessageBoxPrompter().TypedLine("The new name:", "Rename Subject", "Latin");
+        QCOMPARE(title, QString("Rename Subject"));
+        QCOMPARE(label, QString("The new name:"));
+        QCOMPARE(line.has_value(), !typed.isEmpty());
+        if (line)
+            QCOMPARE(QString::fromStdString(*line), typed);
     }
 };
 
