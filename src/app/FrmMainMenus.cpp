@@ -5,6 +5,8 @@
 #include "FrmMain.h"
 
 #include "FrmDueQs.h"
+#include "FrmHistory.h"
+#include "FrmMissedQs.h"
 #include "InformationWindows.h"
 #include "SelectionWindows.h"
 #include "WindowRegistry.h"
@@ -77,9 +79,9 @@ void FrmMain::BuildMenus()
           {"MnuDash", nullptr, {}, {}},
           {"MnuExit", "E&xit Lumenary", {}, [this] { EndProgram(); }}}},
         {"MnuView", "&View", true,
-         {{"MnuMissedQs", "View &Missed Questions", {}, notYet},
+         {{"MnuMissedQs", "View &Missed Questions", {}, show.template operator()<FrmMissedQs>()},
           {"MnuDueQs", "Review &Due Questions", Qt::CTRL | Qt::Key_D, show.template operator()<FrmDueQs>()},
-          {"MnuStudyHistory", "Study &History", {}, notYet}}},
+          {"MnuStudyHistory", "Study &History", {}, show.template operator()<FrmHistory>()}}},
         {"MnuCustom", "&Custom", false,
          {{"MnuCustomDataEditor", "Custom &Data Editor", {}, notYet},
           {"MnuCustomQuizNames", "Custom Quiz &Names", {}, notYet},
