@@ -5,7 +5,6 @@
 #include <QHelpEvent>
 #include <QLocale>
 #include <QPainter>
-#include <QPainterPath>
 #include <QToolTip>
 
 #include <algorithm>
@@ -16,6 +15,17 @@ namespace lumenary {
 namespace {
 
 constexpr int GridSteps = 4;
+
+// The highlight colour softened towards the background, opaque so that a
+// year of bars fills as fast as plain rectangles do.
+QColor BarColour(const QPalette& palette)
+{
+    const QColor highlight = palette.color(QPalette::Highlight);
+    const QColor base = palette.color(QPalette::Base);
+    const auto mix = [](int over, int under) { return (over * 2 + under) / 3; };
+    return QColor(mix(highlight.red(), base.red()), mix(highlight.green(), base.green()),
+                  mix(highlight.blue(), base.blue()));
+}
 
 QDate DateOf(StudyDay day)
 {
@@ -105,10 +115,11 @@ void HistoryChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
-    painter.setRenderHint(QPainter::Antialiasing);
     const Frame frame = Layout();
     DrawGrid(painter, frame);
     DrawBars(painter, frame);
+    // Only the line needs smoothing; the bars and the grid lie on whole pixels.
+    painter.setRenderHint(QPainter::Antialiasing);
     DrawLine(painter, frame);
     DrawDates(painter, frame);
     DrawLegend(painter, frame);
@@ -121,7 +132,7 @@ void HistoryChart::DrawGrid(QPainter& painter, const Frame& frame) const
     QColor grid = text;
     grid.setAlpha(50);
     for (int step = 0; step <= GridSteps; ++step) {
-        const double y = frame.plot.bottom() - frame.plot.height() * step / GridSteps;
+        const double y = std::round(frame.plot.bottom() - frame.plot.height() * step / GridSteps);
         painter.setPen(QPen(grid, 1));
         painter.drawLine(QPointF(frame.plot.left(), y), QPointF(frame.plot.right(), y));
         painter.setPen(text);
@@ -137,39 +148,34 @@ void HistoryChart::DrawGrid(QPainter& painter, const Frame& frame) const
 
 void HistoryChart::DrawBars(QPainter& painter, const Frame& frame) const
 {
-    QColor bar = palette().color(QPalette::Highlight);
-    bar.setAlpha(170);
     const double top = frame.answerStep * GridSteps;
-    const double barWidth = std::max(1.0, frame.dayWidth * 0.7);
+    const int barWidth = std::max(1, static_cast<int>(frame.dayWidth * 0.7));
+    const int bottom = static_cast<int>(std::round(frame.plot.bottom()));
+    std::vector<QRect> bars;
     for (std::size_t index = 0; index < days_.size(); ++index) {
         if (days_[index].answers == 0)
             continue;
-        const double height = frame.plot.height() * days_[index].answers / top;
-        const double x = frame.plot.left() + frame.dayWidth * (static_cast<double>(index) + 0.5) - barWidth / 2;
-        painter.fillRect(QRectF(x, frame.plot.bottom() - height, barWidth, height), bar);
+        const int height = static_cast<int>(std::round(frame.plot.height() * days_[index].answers / top));
+        const auto centre = frame.plot.left() + frame.dayWidth * (static_cast<double>(index) + 0.5);
+        bars.emplace_back(static_cast<int>(centre) - barWidth / 2, bottom - height, barWidth, height);
     }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(BarColour(palette()));
+    painter.drawRects(bars.data(), static_cast<int>(bars.size()));
 }
 
 void HistoryChart::DrawLine(QPainter& painter, const Frame& frame) const
 {
-    QPainterPath line;
     std::vector<QPointF> points;
     for (std::size_t index = 0; index < days_.size(); ++index) {
         const auto& totals = days_[index];
-        if (totals.firstAnswers == 0)
-            continue;
-        const QPointF point(frame.plot.left() + frame.dayWidth * (static_cast<double>(index) + 0.5),
-                            frame.plot.bottom() - frame.plot.height() * totals.firstRight / totals.firstAnswers);
-        if (points.empty())
-            line.moveTo(point);
-        else
-            line.lineTo(point);
-        points.push_back(point);
+        if (totals.firstAnswers > 0)
+            points.emplace_back(frame.plot.left() + frame.dayWidth * (static_cast<double>(index) + 0.5),
+                                frame.plot.bottom() - frame.plot.height() * totals.firstRight / totals.firstAnswers);
     }
     const QColor colour = LineColour();
-    painter.setPen(QPen(colour, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(line);
+    painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(points.data(), static_cast<int>(points.size()));
     // Dots while there is room for them.
     if (frame.dayWidth < 6)
         return;
@@ -214,9 +220,7 @@ void HistoryChart::DrawLegend(QPainter& painter, const Frame& frame) const
     const double y = metrics.height() * 0.4;
     const double mark = metrics.height() * 0.8;
     double x = frame.plot.left();
-    QColor bar = palette().color(QPalette::Highlight);
-    bar.setAlpha(170);
-    painter.fillRect(QRectF(x, y + (metrics.height() - mark) / 2, mark, mark), bar);
+    painter.fillRect(QRectF(x, y + (metrics.height() - mark) / 2, mark, mark), BarColour(palette()));
     x += mark + metrics.height() * 0.4;
     const QString answers = QStringLiteral("Answers");
     painter.setPen(palette().color(QPalette::Text));
