@@ -97,9 +97,19 @@ FrmHistory::FrmHistory(QuizContext& context)
     runs_->setUniformRowHeights(true);
     runs_->setRootIsDecorated(true);
     runs_->setSelectionMode(QAbstractItemView::SingleSelection);
-    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    for (const auto& [column, width] : {std::pair{0, 11}, {1, 20}, {2, 9}, {3, 10}, {4, 4}, {5, 4}, {6, 4}})
-        runs_->header()->resizeSection(column, width * em);
+    // Room for the widest text of each column; the subject takes what is left.
+    const QFontMetrics metrics = fontMetrics();
+    const int em = metrics.horizontalAdvance(QLatin1Char('M'));
+    const int retries = 3; // levels of retries shown without cutting the date
+    runs_->header()->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("2026-12-30 23:59")) + em
+                                          + runs_->indentation() * retries);
+    const QString widest[] = {{}, {}, QStringLiteral("Multiple Choice"), QStringLiteral("French to Part B"),
+                              QStringLiteral("Asked"), QStringLiteral("Right"), QStringLiteral("100 %"),
+                              QStringLiteral("ended early")};
+    for (int column = 2; column < 8; ++column)
+        runs_->header()->resizeSection(column, metrics.horizontalAdvance(widest[column]) + em);
+    runs_->header()->setStretchLastSection(false);
+    runs_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
 
     auto* splitter = new QSplitter(Qt::Vertical, historyOrEmpty_);
     splitter->addWidget(chart_);

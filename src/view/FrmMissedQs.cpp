@@ -99,12 +99,19 @@ FrmMissedQs::FrmMissedQs(QuizContext& context)
     table_->verticalHeader()->setDefaultSectionSize(std::max(model_->Fonts().TallestLine(), fontMetrics().height()) + 6);
     auto* header = table_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    for (const auto& [column, width] : {std::pair{MissedColumn::Subject, 9}, {MissedColumn::Question, 16},
-                                        {MissedColumn::Answer, 12}, {MissedColumn::Way, 11},
-                                        {MissedColumn::Misses, 5}, {MissedColumn::LastMissed, 9},
-                                        {MissedColumn::NextDue, 7}})
-        header->resizeSection(static_cast<int>(column), width * em);
+    // Room for the widest usual text of each column, and a fair share for
+    // the question and the answer; the table scrolls sideways when narrow.
+    const QFontMetrics metrics = fontMetrics();
+    const int em = metrics.horizontalAdvance(QLatin1Char('M'));
+    const std::pair<MissedColumn, QString> widest[] = {
+        {MissedColumn::Subject, QStringLiteral("Greek Vocabulary")},
+        {MissedColumn::Way, QStringLiteral("English to Hebrew")},
+        {MissedColumn::Misses, QStringLiteral("Misses")}, {MissedColumn::LastMissed, QStringLiteral("2026-12-30 23:59")},
+        {MissedColumn::NextDue, QStringLiteral("Next Due")}};
+    for (const auto& [column, text] : widest)
+        header->resizeSection(static_cast<int>(column), metrics.horizontalAdvance(text) + em);
+    header->resizeSection(static_cast<int>(MissedColumn::Question), em * 14);
+    header->resizeSection(static_cast<int>(MissedColumn::Answer), em * 10);
     header->setStretchLastSection(true);
     tableOrEmpty_->addWidget(table_);
     auto* empty = new QLabel(QStringLiteral("No missed questions here. Well done."), tableOrEmpty_);
@@ -137,7 +144,7 @@ FrmMissedQs::FrmMissedQs(QuizContext& context)
     layout->addWidget(&Instruction());
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
-    FitOnScreen(*this, {1020, 560});
+    FitOnScreen(*this, {1120, 580});
     Refresh();
 }
 

@@ -166,22 +166,31 @@ void HistoryChart::DrawBars(QPainter& painter, const Frame& frame) const
 
 void HistoryChart::DrawLine(QPainter& painter, const Frame& frame) const
 {
-    std::vector<QPointF> points;
-    for (std::size_t index = 0; index < days_.size(); ++index) {
-        const auto& totals = days_[index];
-        if (totals.firstAnswers > 0)
-            points.emplace_back(frame.plot.left() + frame.dayWidth * (static_cast<double>(index) + 0.5),
-                                frame.plot.bottom() - frame.plot.height() * totals.firstRight / totals.firstAnswers);
-    }
+    // A line joins days next to each other only: a day without answers has no
+    // percentage to pass through. A day alone is a dot.
     const QColor colour = LineColour();
     painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(points.data(), static_cast<int>(points.size()));
-    // Dots while there is room for them.
-    if (frame.dayWidth < 6)
-        return;
     painter.setBrush(colour);
-    for (const QPointF& point : points)
-        painter.drawEllipse(point, 3, 3);
+    const bool roomForDots = frame.dayWidth >= 6;
+    std::vector<QPointF> stretch;
+    const auto drawStretch = [&] {
+        if (stretch.size() > 1)
+            painter.drawPolyline(stretch.data(), static_cast<int>(stretch.size()));
+        if (roomForDots || stretch.size() == 1)
+            for (const QPointF& point : stretch)
+                painter.drawEllipse(point, 3, 3);
+        stretch.clear();
+    };
+    for (std::size_t index = 0; index < days_.size(); ++index) {
+        const auto& totals = days_[index];
+        if (totals.firstAnswers == 0) {
+            drawStretch();
+            continue;
+        }
+        stretch.emplace_back(frame.plot.left() + frame.dayWidth * (static_cast<double>(index) + 0.5),
+                             frame.plot.bottom() - frame.plot.height() * totals.firstRight / totals.firstAnswers);
+    }
+    drawStretch();
 }
 
 void HistoryChart::DrawDates(QPainter& painter, const Frame& frame) const

@@ -161,7 +161,7 @@ private slots:
         QVERIFY(inked(0, 20) > 20);                             // 0 ... 4 answers
         QVERIFY(inked(image.width() - 30, image.width()) > 20); // 0 % ... 100 %
         QVERIFY(inked(image.width() / 2, image.width() - 60) > 200);
-        QVERIFY(chart->DayTextAt({image.width() - 70, image.height() / 2}).contains("\n1 answer\n100 % right"));
+        QVERIFY(chart->DayTextAt({chart->width() - 70, chart->height() / 2}).contains("\n1 answer\n100 % right"));
         AppFixture::Snapshot(AppFixture::Window(History), "FrmHistory");
 
         const QString csv = QString::fromStdString((fixture.bank.Folder() / "runs.csv").string());
