@@ -13,7 +13,6 @@
 #include "StudyRecord.h"
 #include "SubjectWords.h"
 #include "TableFiles.h"
-#include "WindowRegistry.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -146,12 +145,6 @@ FrmMissedQs::FrmMissedQs(QuizContext& context)
     layout->addLayout(bottom);
     FitOnScreen(*this, {1120, 580});
     Refresh();
-}
-
-QRadioButton* FrmMissedQs::OptMissed(int index) const
-{
-    return index >= 0 && index < static_cast<int>(optMissed_.size()) ? optMissed_[static_cast<std::size_t>(index)]
-                                                                      : nullptr;
 }
 
 void FrmMissedQs::Refresh()

@@ -23,7 +23,6 @@ class FrmMissedQs final : public SelectionWindow {
 public:
     explicit FrmMissedQs(QuizContext& context);
 
-    QRadioButton* OptMissed(int index) const;
     const MissedTableModel& Table() const { return *model_; }
 
 protected:
