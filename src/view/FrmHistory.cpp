@@ -14,7 +14,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -207,9 +206,8 @@ void FrmHistory::ShowRuns(const std::vector<RunLine>& runs)
     runs_->clear();
     std::map<std::int64_t, QTreeWidgetItem*> items;
     for (const auto& run : runs) {
-        const auto started = QDateTime::fromString(QString::fromStdString(run.startedAt), Qt::ISODate);
         auto* item = new QTreeWidgetItem(QStringList{
-            started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), QString::fromStdString(run.subject),
+            QString::fromStdString(LocalMinuteText(run.startedAt)), QString::fromStdString(run.subject),
             QuizTypeText(run.engine), WayText({}, run.way), QString::number(run.asked), QString::number(run.right),
             QStringLiteral("%1 %").arg(RoundedPercent(run.right, run.asked)),
             run.completed ? QString() : QStringLiteral("ended early")});
@@ -217,13 +215,16 @@ void FrmHistory::ShowRuns(const std::vector<RunLine>& runs)
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         items[run.id] = item;
     }
-    // Latest first; a retry under the run it goes over again, in the order run.
-    for (const auto& run : runs)
-        if (!run.parentRunId || !items.contains(*run.parentRunId))
-            runs_->addTopLevelItem(items[run.id]);
+    // Latest first; a retry under the run it goes over again, in the order
+    // run. The tree is filled in one step, its retries already in place.
     for (auto run = runs.rbegin(); run != runs.rend(); ++run)
         if (run->parentRunId && items.contains(*run->parentRunId))
             items[*run->parentRunId]->addChild(items[run->id]);
+    QList<QTreeWidgetItem*> latestFirst;
+    for (const auto& run : runs)
+        if (!run.parentRunId || !items.contains(*run.parentRunId))
+            latestFirst.push_back(items[run.id]);
+    runs_->addTopLevelItems(latestFirst);
     runs_->expandAll();
 }
 

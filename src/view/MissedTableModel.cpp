@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MissedTableModel.h"
 
+#include "StudyDay.h"
 #include "SubjectWords.h"
-
-#include <QDateTime>
 
 #include <algorithm>
 
@@ -50,10 +49,7 @@ QString MissedTableModel::Text(const MissedRow& row, MissedColumn column) const
     case MissedColumn::Answer: return QString::fromStdString(row.answer);
     case MissedColumn::Way: return WayText(row.subject, row.card.way);
     case MissedColumn::Misses: return QString::number(row.misses);
-    case MissedColumn::LastMissed: {
-        const auto at = QDateTime::fromString(QString::fromStdString(row.lastMissed), Qt::ISODate);
-        return at.isValid() ? at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
-    }
+    case MissedColumn::LastMissed: return QString::fromStdString(LocalMinuteText(row.lastMissed));
     case MissedColumn::NextDue: return QString::fromStdString(row.nextDue);
     }
     return {};

@@ -20,6 +20,8 @@
 
 #include <map>
 
+#include <ctime>
+
 using namespace lumenary;
 using namespace lumenary::test;
 
@@ -118,6 +120,9 @@ private slots:
 
     void window()
     {
+        // Times show in the user's zone: here an hour east of UTC.
+        qputenv("TZ", "CET-1");
+        tzset();
         TestClock clock(2026, 12, 7, 10);
         SeededRandom random;
         AppFixture fixture(Bank(), random, clock);
@@ -137,6 +142,7 @@ private slots:
         auto* runs = AppFixture::Find<QTreeWidget>(History, "TblRuns");
         QCOMPARE(runs->topLevelItemCount(), 5);
         const QTreeWidgetItem* latest = runs->topLevelItem(0);
+        QCOMPARE(latest->text(0), QString("2026-12-07 10:00"));
         QCOMPARE(latest->text(7), QString("ended early"));
         QCOMPARE(latest->text(2), QString("Flashcard"));
         QCOMPARE(latest->text(3), QString("Part B to Part A"));
