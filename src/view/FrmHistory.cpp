@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -47,7 +48,7 @@ QString QuizTypeText(const std::string& engine)
 
 QString Counted(int count, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
+    return QStringLiteral("%1 %2").arg(QLocale().toString(count), QString::fromUtf8(count == 1 ? one : many));
 }
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption)

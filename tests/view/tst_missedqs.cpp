@@ -173,6 +173,10 @@ private slots:
         QVERIFY(AppFixture::Window(Missed));
 
         auto* view = AppFixture::Find<QTableView>(Missed, "TblMissed");
+        view->sortByColumn(4, Qt::DescendingOrder); // Misses, as numbers
+        QCOMPARE(table.Cards().front().questionId, 1);
+        view->sortByColumn(5, Qt::AscendingOrder); // Last Missed, as times
+        QCOMPARE(table.Cards().front().questionId, 4);
         view->sortByColumn(0, Qt::DescendingOrder); // Kings first
         view->selectionModel()->select(table.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         view->selectionModel()->select(table.index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
