@@ -25,6 +25,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <iterator>
 
 namespace lumenary {
 
@@ -66,7 +67,7 @@ FrmMissedQs::FrmMissedQs(QuizContext& context)
     auto* which = new QGroupBox(QStringLiteral("Which Misses"), this);
     which->setObjectName(QStringLiteral("FrameMissed"));
     auto* whichLayout = new QVBoxLayout(which);
-    for (int index = 0; index < 4; ++index) {
+    for (int index = 0; index < static_cast<int>(std::size(MissedCaptions)); ++index) {
         auto* option = new QRadioButton(QString::fromUtf8(MissedCaptions[index]), which);
         option->setObjectName(QStringLiteral("OptMissed(%1)").arg(index));
         whichLayout->addWidget(option);
@@ -83,35 +84,7 @@ FrmMissedQs::FrmMissedQs(QuizContext& context)
     auto* subjectLabel = new QLabel(QStringLiteral("&Subject:"), this);
     subjectLabel->setBuddy(subjects_);
 
-    table_->setObjectName(QStringLiteral("TblMissed"));
-    table_->setModel(model_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The latest misses first, as the model opens, so that sorting on adds no reading.
-    table_->horizontalHeader()->setSortIndicator(static_cast<int>(MissedColumn::LastMissed), Qt::DescendingOrder);
-    table_->setSortingEnabled(true);
-    table_->setWordWrap(false);
-    table_->verticalHeader()->hide();
-    // Every row as high as a line of Hebrew, so the rows need not be measured.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(std::max(model_->Fonts().TallestLine(), fontMetrics().height()) + 6);
-    auto* header = table_->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    // Room for the widest usual text of each column, and a fair share for
-    // the question and the answer; the table scrolls sideways when narrow.
-    const QFontMetrics metrics = fontMetrics();
-    const int em = metrics.horizontalAdvance(QLatin1Char('M'));
-    const std::pair<MissedColumn, QString> widest[] = {
-        {MissedColumn::Subject, QStringLiteral("Greek Vocabulary")},
-        {MissedColumn::Way, QStringLiteral("English to Hebrew")},
-        {MissedColumn::Misses, QStringLiteral("Misses")}, {MissedColumn::LastMissed, QStringLiteral("2026-12-30 23:59")},
-        {MissedColumn::NextDue, QStringLiteral("Next Due")}};
-    for (const auto& [column, text] : widest)
-        header->resizeSection(static_cast<int>(column), metrics.horizontalAdvance(text) + em);
-    header->resizeSection(static_cast<int>(MissedColumn::Question), em * 14);
-    header->resizeSection(static_cast<int>(MissedColumn::Answer), em * 10);
-    header->setStretchLastSection(true);
+    SetUpTable();
     tableOrEmpty_->addWidget(table_);
     auto* empty = new QLabel(QStringLiteral("No missed questions here. Well done."), tableOrEmpty_);
     empty->setObjectName(QStringLiteral("LblNoMissed"));
@@ -145,6 +118,39 @@ FrmMissedQs::FrmMissedQs(QuizContext& context)
     layout->addLayout(bottom);
     FitOnScreen(*this, {1120, 580});
     Refresh();
+}
+
+void FrmMissedQs::SetUpTable()
+{
+    table_->setObjectName(QStringLiteral("TblMissed"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The latest misses first, as the model opens, so that sorting on adds no reading.
+    table_->horizontalHeader()->setSortIndicator(static_cast<int>(MissedColumn::LastMissed), Qt::DescendingOrder);
+    table_->setSortingEnabled(true);
+    table_->setWordWrap(false);
+    table_->verticalHeader()->hide();
+    // Every row as high as a line of Hebrew, so the rows need not be measured.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(std::max(model_->Fonts().TallestLine(), fontMetrics().height()) + 6);
+    auto* header = table_->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    // Room for the widest usual text of each column, and a fair share for
+    // the question and the answer; the table scrolls sideways when narrow.
+    const QFontMetrics metrics = fontMetrics();
+    const int em = metrics.horizontalAdvance(QLatin1Char('M'));
+    const std::pair<MissedColumn, QString> widest[] = {
+        {MissedColumn::Subject, QStringLiteral("Greek Vocabulary")},
+        {MissedColumn::Way, QStringLiteral("English to Hebrew")},
+        {MissedColumn::Misses, QStringLiteral("Misses")}, {MissedColumn::LastMissed, QStringLiteral("2026-12-30 23:59")},
+        {MissedColumn::NextDue, QStringLiteral("Next Due")}};
+    for (const auto& [column, text] : widest)
+        header->resizeSection(static_cast<int>(column), metrics.horizontalAdvance(text) + em);
+    header->resizeSection(static_cast<int>(MissedColumn::Question), em * 14);
+    header->resizeSection(static_cast<int>(MissedColumn::Answer), em * 10);
+    header->setStretchLastSection(true);
 }
 
 void FrmMissedQs::Refresh()

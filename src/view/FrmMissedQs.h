@@ -35,6 +35,8 @@ protected:
     int TabGroup(const QWidget* widget) const override;
 
 private:
+    // Sorting, selection, row height and column widths of TblMissed.
+    void SetUpTable();
     void Refresh();
     // The cards Quiz Selected takes: the rows selected, or every row.
     std::vector<MissedCard> ChosenCards() const;
