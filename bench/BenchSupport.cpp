@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <utility>
 
 namespace lumenary::bench {
 
@@ -55,6 +57,26 @@ void PrintSpread(const char* what, std::vector<double> times)
     std::ranges::sort(times);
     std::printf("%s over %zu: median %.2f ms, 95th %.2f ms, max %.2f ms\n", what, times.size(),
                 times[times.size() / 2], times[times.size() * 95 / 100], times.back());
+}
+
+void StepTimes::Measure(const std::function<void()>& step)
+{
+    timespec before{};
+    timespec after{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &before);
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    wall_.push_back(timer.nsecsElapsed() / 1e6);
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &after);
+    processor_.push_back(static_cast<double>(after.tv_sec - before.tv_sec) * 1e3
+                         + static_cast<double>(after.tv_nsec - before.tv_nsec) / 1e6);
+}
+
+void StepTimes::Print(const std::string& what)
+{
+    PrintSpread((what + ", wall clock").c_str(), std::exchange(wall_, {}));
+    PrintSpread((what + ", processor time").c_str(), std::exchange(processor_, {}));
 }
 
 } // namespace lumenary::bench

@@ -43,4 +43,17 @@ double TimeClick(QAbstractButton* button, QWidget* window);
 // Prints the median, 95th percentile and maximum of the times.
 void PrintSpread(const char* what, std::vector<double> times);
 
+// Times steps by the wall clock and by the processor time of this thread
+// alone, which other work on a busy machine does not inflate.
+class StepTimes {
+public:
+    void Measure(const std::function<void()>& step);
+    // Prints both spreads, then starts afresh.
+    void Print(const std::string& what);
+
+private:
+    std::vector<double> wall_;
+    std::vector<double> processor_;
+};
+
 } // namespace lumenary::bench

@@ -9,7 +9,9 @@
 #include "FrmCustomQuizzes.h"
 #include "FrmDueQs.h"
 #include "FrmExport.h"
+#include "FrmHistory.h"
 #include "FrmImport.h"
+#include "FrmMissedQs.h"
 #include "InformationWindows.h"
 #include "SelectionWindows.h"
 #include "WindowRegistry.h"
@@ -26,8 +28,7 @@ namespace lumenary {
 
 namespace {
 
-// One entry of a menu; no caption makes a separator, no action a greyed entry
-// whose window the program does not have yet.
+// One entry of a menu; no caption makes a separator.
 struct MenuEntry {
     const char* name;
     const char* caption;
@@ -38,7 +39,6 @@ struct MenuEntry {
 struct MenuDesign {
     const char* name;
     const char* caption;
-    bool offered;
     std::vector<MenuEntry> entries;
 };
 
@@ -54,13 +54,12 @@ void FrmMain::BuildMenus()
             window.activateWindow();
         };
     };
-    const std::function<void()> notYet; // the window comes with a later part of the program
     const auto advertiser = [this](const char* name, std::size_t which) -> MenuEntry {
         return {name, Advertisers()[which][AdvertiserField::StoreName], {},
                 [this, which] { ModBkStores(services_.windows).ShowAdvertiser(Advertisers()[which]); }};
     };
     const std::vector<MenuDesign> menus{
-        {"MnuQuizzes", "&Quizzes", true,
+        {"MnuQuizzes", "&Quizzes",
          {{"MnuChurchHistory", "&Church History", Qt::Key_F1, show.template operator()<FrmChurchHistory>()},
           {"MnuChurchMusic", "Church M&usic", Qt::Key_F2, show.template operator()<FrmChurchMusic>()},
           {"mnuGreekEPPT", "Greek Elementary Principal Part Tenses", {}, show.template operator()<FrmGreekPPET>()},
@@ -81,23 +80,23 @@ void FrmMain::BuildMenus()
           {"MnuTheology", "&Theology", Qt::Key_F12, show.template operator()<FrmTheology>()},
           {"MnuDash", nullptr, {}, {}},
           {"MnuExit", "E&xit Lumenary", {}, [this] { EndProgram(); }}}},
-        {"MnuView", "&View", true,
-         {{"MnuMissedQs", "View &Missed Questions", {}, notYet},
+        {"MnuView", "&View",
+         {{"MnuMissedQs", "View &Missed Questions", {}, show.template operator()<FrmMissedQs>()},
           {"MnuDueQs", "Review &Due Questions", Qt::CTRL | Qt::Key_D, show.template operator()<FrmDueQs>()},
-          {"MnuStudyHistory", "Study &History", {}, notYet}}},
-        {"MnuCustom", "&Custom", true,
+          {"MnuStudyHistory", "Study &History", {}, show.template operator()<FrmHistory>()}}},
+        {"MnuCustom", "&Custom",
          {{"MnuCustomDataEditor", "Custom &Data Editor", {}, show.template operator()<FrmCustomEditor>()},
           {"MnuCustomQuizNames", "Custom Quiz &Names", {}, show.template operator()<FrmCustomNames>()},
           {"MnuCustomQuizzes", "Custom &Quizzes", {}, show.template operator()<FrmCustomQuizzes>()},
           {"MnuCustomDash", nullptr, {}, {}},
           {"MnuExport", "E&xport Custom Data", {}, show.template operator()<FrmExport>()},
           {"MnuImportCustomData", "&Import Custom Data", {}, show.template operator()<FrmImport>()}}},
-        {"MnuBooks", "Boo&ks", true,
+        {"MnuBooks", "Boo&ks",
          {{"MnuBookMoses", "Beginning at &Moses", {}, show.template operator()<FrmBookMoses>()},
           {"MnuBookImage", "&Changed into His Image", {}, show.template operator()<FrmBookImage>()},
           {"MnuMindOfGod", "From the &Mind of God . . .", {}, show.template operator()<FrmMindofGod>()},
           {"MnuReelStory", "The &Reel Story", {}, show.template operator()<FrmReelStory>()}}},
-        {"mnuBookstores", "&Bookstores", true,
+        {"mnuBookstores", "&Bookstores",
          {advertiser("MnuBookstoreOne", 0),
           advertiser("MnuBookstoreTwo", 1),
           advertiser("MnuBookstoreThree", 2),
@@ -110,11 +109,11 @@ void FrmMain::BuildMenus()
           {"MnuLine2", nullptr, {}, {}},
           {"MnuAboutAdvertising", "&How to Advertise on Lumenary", {}, show.template operator()<FrmAboutAdvertising>()},
           {"MnuDisclaimer", "Ad&vertising Disclaimer", {}, show.template operator()<FrmDisclaimer>()}}},
-        {"MnuPosters", "&Posters", true,
+        {"MnuPosters", "&Posters",
          {{"MnuPosterOne", "The Books of the Bible", {}, show.template operator()<FrmPosterOne>()},
           {"MnuPosterTwo", "The Kings of Israel and Judah", {}, show.template operator()<FrmPosterTwo>()}}},
-        {"MnuTroubleshooting", "&Troubleshooting", true, {}},
-        {"MnuAboutLumenary", "&About Lumenary", true,
+        {"MnuTroubleshooting", "&Troubleshooting", {}},
+        {"MnuAboutLumenary", "&About Lumenary",
          {{"MnuAbouttheProgrammer", "About the &Programmer", {}, show.template operator()<FrmAboutProgrammer>()},
           {"MnuContributors", "About the &Contributors", {}, show.template operator()<FrmContributors>()},
           {"MnuUpcomingFeatures", "About &Upcoming Features", {}, show.template operator()<FrmUpcoming>()},
@@ -142,16 +141,13 @@ void FrmMain::BuildMenus()
         auto* menu = menuBar()->addMenu(QString::fromUtf8(design.caption));
         menu->setObjectName(QLatin1String(design.name));
         menu->menuAction()->setObjectName(QLatin1String(design.name));
-        menu->setEnabled(design.offered);
         for (const auto& entry : design.entries) {
             QAction* action = entry.caption ? menu->addAction(QString::fromUtf8(entry.caption)) : menu->addSeparator();
             action->setObjectName(QLatin1String(entry.name));
             if (!entry.caption)
                 continue;
             action->setShortcut(entry.shortcut);
-            action->setEnabled(design.offered && entry.open != nullptr);
-            if (entry.open)
-                connect(action, &QAction::triggered, this, entry.open);
+            connect(action, &QAction::triggered, this, entry.open);
         }
     }
 

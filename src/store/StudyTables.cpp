@@ -21,6 +21,11 @@ void EnsureStudyTables(SQLite::Database& database)
                   "Answers INTEGER NOT NULL, Lapses INTEGER NOT NULL, PRIMARY KEY (QuestionID, Way))");
     // Covers the due counts: the cards due by a day, of a way, and their questions.
     database.exec("CREATE INDEX IF NOT EXISTS StudyCardDueDay ON StudyCard (Way, DueDay, QuestionID)");
+    // Covers the study history: each day's answers, a card's together in the order given.
+    database.exec("CREATE INDEX IF NOT EXISTS StudyAnswerDay ON StudyAnswer (StudyDay, QuestionID, Way, ID, Correct, RunID)");
+    // The misses alone, for the missed questions: when and in which way a card was missed.
+    database.exec("CREATE INDEX IF NOT EXISTS StudyAnswerMisses ON StudyAnswer (QuestionID, Way, StudyDay, AnsweredAt, Correct) "
+                  "WHERE Correct = 0");
 }
 
 bool HasStudyTables(SQLite::Database& database)

@@ -3,6 +3,8 @@
 
 #include <charconv>
 #include <cstdio>
+#include <ctime>
+#include <string>
 
 namespace lumenary {
 
@@ -52,6 +54,28 @@ std::string UtcText(const Moment& moment)
     char text[32];
     std::snprintf(text, sizeof text, "%sT%02d:%02d:%02dZ", DayText(day).c_str(), static_cast<int>(time.hours().count()),
                   static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
+    return text;
+}
+
+std::string LocalMinuteText(std::string_view utcText)
+{
+    if (utcText.size() != 20)
+        return {};
+    const auto day = ParseDay(utcText.substr(0, 10));
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    if (!day || std::sscanf(std::string(utcText.substr(10)).c_str(), "T%2d:%2d:%2dZ", &hour, &minute, &second) != 3)
+        return {};
+    // The C library's local time: it keeps the zone's rules loaded, where a
+    // date-time object looks them up again for every moment.
+    const std::time_t moment =
+        system_clock::to_time_t(*day + hours(hour) + minutes(minute) + std::chrono::seconds(second));
+    std::tm local{};
+    localtime_r(&moment, &local);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday, local.tm_hour, local.tm_min);
     return text;
 }
 

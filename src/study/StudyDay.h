@@ -31,5 +31,8 @@ std::optional<StudyDay> ParseDay(std::string_view text);
 
 // ISO 8601 in UTC: "2026-12-07T13:21:29Z".
 std::string UtcText(const Moment& moment);
+// That moment to the minute in the user's local time, "2026-12-07 14:21";
+// empty for a text UtcText did not write.
+std::string LocalMinuteText(std::string_view utcText);
 
 } // namespace lumenary

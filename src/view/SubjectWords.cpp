@@ -2,6 +2,7 @@
 #include "SubjectWords.h"
 
 #include "ModLanguages.h"
+#include "StudyRecord.h"
 #include "SubjectCatalogue.h"
 
 #include <algorithm>
@@ -49,6 +50,18 @@ const SubjectWords& WordsFor(const std::set<std::string>& subjects)
         return words.partA == first.partA && words.partB == first.partB;
     });
     return shared ? first : PlainWords;
+}
+
+QString WayText(const std::string& subject, const std::string& way)
+{
+    const SubjectWords& words = WordsOf(subject);
+    if (way == way::PartB)
+        return words.partB + QStringLiteral(" to ") + words.partA;
+    if (way == way::French)
+        return QStringLiteral("French to ") + words.partB;
+    if (way == way::Tense)
+        return QStringLiteral("Tense");
+    return words.partA + QStringLiteral(" to ") + words.partB;
 }
 
 bool AllChapterContent(const std::set<std::string>& subjects)

@@ -24,6 +24,10 @@ struct SubjectWords {
 // plain "Part A" and "Part B" of the module windows when they differ or are none.
 const SubjectWords& WordsFor(const std::set<std::string>& subjects);
 
+// How a card of the subject was asked, in the subject's words: "English to
+// Greek", "Part B to Part A", "Tense" for the Greek tense drill.
+QString WayText(const std::string& subject, const std::string& way);
+
 // Whether every subject given is chapter content, whose quizzes can ask for
 // the chapter (short answer).
 bool AllChapterContent(const std::set<std::string>& subjects);
