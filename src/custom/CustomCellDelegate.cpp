@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CustomCellDelegate.h"
 
-#include "CellFonts.h"
+#include "ScriptFont.h"
 #include "KeystrokeTyping.h"
 
 #include <QLineEdit>
@@ -15,9 +15,8 @@ namespace {
 // The line takes the font and direction of what it holds, as the cell will show it.
 void FollowScript(QLineEdit& line, const QFont& plain)
 {
-    const std::string text = line.text().toStdString();
-    line.setFont(CellFont(text).value_or(plain));
-    line.setAlignment(IsRightToLeft(text) ? Qt::AlignRight : Qt::AlignLeft);
+    line.setFont(FontForText(line.text(), plain));
+    line.setAlignment(ReadsRightToLeft(line.text()) ? Qt::AlignRight : Qt::AlignLeft);
 }
 
 } // namespace

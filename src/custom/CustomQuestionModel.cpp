@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CustomQuestionModel.h"
 
-#include "CellFonts.h"
+#include "ScriptFont.h"
 #include "Session.h"
+
+#include <QApplication>
 
 #include <algorithm>
 #include <array>
@@ -113,11 +115,11 @@ QVariant CustomQuestionModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return value ? QString::fromStdString(*value) : QString();
     case Qt::FontRole:
-        if (const auto font = value ? CellFont(*value) : std::nullopt)
-            return *font;
+        if (const QString text = value ? QString::fromStdString(*value) : QString(); ScriptOf(text) != Script::Other)
+            return FontForText(text, QApplication::font());
         return {};
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(custom::ColumnOf(field).wholeNumber || (value && IsRightToLeft(*value))
+        return QVariant::fromValue(custom::ColumnOf(field).wholeNumber || (value && ReadsRightToLeft(QString::fromStdString(*value)))
                                        ? Qt::AlignRight | Qt::AlignVCenter
                                        : Qt::AlignLeft | Qt::AlignVCenter);
     default:

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FrmCustomEditor.h"
 
-#include "CellFonts.h"
+#include "ScriptFont.h"
 #include "CustomCellDelegate.h"
 #include "CustomQuestionModel.h"
 #include "CustomSubjects.h"
@@ -74,7 +74,7 @@ FrmCustomEditor::FrmCustomEditor(QuizContext& context)
     for (int column = 0; column < model_->columnCount(); ++column)
         table_->setColumnWidth(column, ColumnWidths[column]);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), TallestCellLine()) + 6);
+    table_->verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), TallestScriptLine(font())) + 6);
 
     message_->setObjectName(QStringLiteral("LblMessage"));
     message_->setWordWrap(true);

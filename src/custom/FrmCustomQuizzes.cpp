@@ -27,8 +27,6 @@ namespace {
 
 constexpr int ShortAnswerOption = 3;
 
-using custom::Script;
-
 const char* FontRoleOf(Script script)
 {
     switch (script) {

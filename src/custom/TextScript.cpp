@@ -2,23 +2,12 @@
 #include "TextScript.h"
 
 #include "CustomSubjects.h"
-#include "QuotedText.h"
 
 #include <algorithm>
 
 namespace lumenary::custom {
 
 namespace {
-
-bool IsGreek(char32_t c)
-{
-    return (c >= 0x370 && c <= 0x3FF) || (c >= 0x1F00 && c <= 0x1FFF);
-}
-
-bool IsHebrew(char32_t c)
-{
-    return (c >= 0x591 && c <= 0x5F4) || (c >= 0xFB1D && c <= 0xFB4F);
-}
 
 // Hebrew wins over Greek: a side that mixes them is shown right to left.
 Script Wider(Script a, Script b)
@@ -27,16 +16,6 @@ Script Wider(Script a, Script b)
 }
 
 } // namespace
-
-Script ScriptOf(std::string_view utf8)
-{
-    const auto characters = DecodeUtf8(utf8);
-    if (!characters)
-        return Script::Latin;
-    if (std::ranges::any_of(*characters, IsHebrew))
-        return Script::Hebrew;
-    return std::ranges::any_of(*characters, IsGreek) ? Script::Greek : Script::Latin;
-}
 
 SideScripts ScriptsOf(QuestionDatabase& database, const std::vector<std::string>& subjects)
 {
@@ -47,8 +26,8 @@ SideScripts ScriptsOf(QuestionDatabase& database, const std::vector<std::string>
         query->reset();
         query->bind(1, subject);
         while (query->executeStep()) {
-            scripts.partA = Wider(scripts.partA, ScriptOf(query->getColumn(0).getString()));
-            scripts.partB = Wider(scripts.partB, ScriptOf(query->getColumn(1).getString()));
+            scripts.partA = Wider(scripts.partA, ScriptOf(QString::fromStdString(query->getColumn(0).getString())));
+            scripts.partB = Wider(scripts.partB, ScriptOf(QString::fromStdString(query->getColumn(1).getString())));
         }
     }
     return scripts;

@@ -2,23 +2,19 @@
 #pragma once
 
 #include "QuestionDatabase.h"
+#include "ScriptFont.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace lumenary::custom {
 
-// The script a text is shown in: the fonts built into the program for Greek
-// and Hebrew carry Latin letters too, so one Greek or Hebrew letter decides.
-enum class Script { Latin, Greek, Hebrew };
-
-Script ScriptOf(std::string_view utf8);
-
-// The scripts of Part A and Part B over every question of the subjects given.
+// The scripts of Part A and Part B over every question of the subjects
+// given: a side with any Hebrew question is Hebrew, else with any Greek one
+// Greek.
 struct SideScripts {
-    Script partA = Script::Latin;
-    Script partB = Script::Latin;
+    Script partA = Script::Other;
+    Script partB = Script::Other;
 };
 SideScripts ScriptsOf(QuestionDatabase& database, const std::vector<std::string>& subjects);
 

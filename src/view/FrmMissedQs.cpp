@@ -9,6 +9,7 @@
 #include "Prompter.h"
 #include "QuizContext.h"
 #include "QuizHost.h"
+#include "ScriptFont.h"
 #include "Session.h"
 #include "StudyRecord.h"
 #include "SubjectWords.h"
@@ -134,7 +135,7 @@ void FrmMissedQs::SetUpTable()
     table_->verticalHeader()->hide();
     // Every row as high as a line of Hebrew, so the rows need not be measured.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(std::max(model_->Fonts().TallestLine(), fontMetrics().height()) + 6);
+    table_->verticalHeader()->setDefaultSectionSize(std::max(TallestScriptLine(font()), fontMetrics().height()) + 6);
     auto* header = table_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     // Room for the widest usual text of each column, and a fair share for

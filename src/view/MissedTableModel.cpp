@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MissedTableModel.h"
 
+#include "ScriptFont.h"
 #include "StudyDay.h"
 #include "SubjectWords.h"
+
+#include <QApplication>
 
 #include <algorithm>
 
@@ -11,12 +14,11 @@ namespace lumenary {
 namespace {
 
 constexpr int PageRows = 128;
-constexpr int LanguagePointSize = 13;
 
 } // namespace
 
 MissedTableModel::MissedTableModel(QuestionDatabase& database, QObject* parent)
-    : QAbstractTableModel(parent), database_(database), fonts_(LanguagePointSize)
+    : QAbstractTableModel(parent), database_(database)
 {
 }
 
@@ -90,13 +92,13 @@ QVariant MissedTableModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole: return Text(Row(index.row()), column);
     case Qt::FontRole:
         if (languageText)
-            if (const auto font = fonts_.FontOf(Text(Row(index.row()), column)))
-                return *font;
+            if (const QString text = Text(Row(index.row()), column); ScriptOf(text) != Script::Other)
+                return FontForText(text, QApplication::font());
         return {};
     case Qt::TextAlignmentRole:
         if (column == MissedColumn::Misses)
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-        if (languageText && ScriptFonts::RightToLeft(Text(Row(index.row()), column)))
+        if (languageText && ReadsRightToLeft(Text(Row(index.row()), column)))
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     default: return {};

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "MissedQuestions.h"
-#include "ScriptText.h"
 
 #include <QAbstractTableModel>
 
@@ -25,7 +24,6 @@ public:
     // The texts of a row as shown.
     QStringList RowTexts(int row) const;
     static QStringList Headers();
-    const ScriptFonts& Fonts() const { return fonts_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -40,7 +38,6 @@ private:
     MissedFilter filter_;
     std::vector<MissedCard> cards_;
     mutable std::map<int, std::vector<MissedRow>> pages_; // by page number
-    ScriptFonts fonts_;
 };
 
 } // namespace lumenary
