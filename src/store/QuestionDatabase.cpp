@@ -7,6 +7,7 @@
 
 #include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Transaction.h>
 
 #include <sqlite3.h>
 
@@ -244,15 +245,19 @@ std::shared_ptr<QuestionDatabase> QuestionDatabase::Open(const std::filesystem::
         return opened;
     }
     try {
-        opened->EnsureBlacklist();
-        EnsureStudyTables(opened->Sql());
-        EnsureSubjectTable(opened->Sql());
         if (notSaved.empty()) {
             // WAL with NORMAL sync: each marker commit survives the program being ended at once.
             opened->Sql().exec("PRAGMA journal_mode=WAL");
             opened->Sql().exec("PRAGMA synchronous=NORMAL");
             opened->Sql().exec("PRAGMA wal_autocheckpoint=200");
         }
+        // The program's own tables, where a bank lacks them, in one commit:
+        // one sync on the first start instead of one for each table.
+        SQLite::Transaction tables(opened->Sql());
+        opened->EnsureBlacklist();
+        EnsureStudyTables(opened->Sql());
+        EnsureSubjectTable(opened->Sql());
+        tables.commit();
     } catch (const SQLite::Exception& error) {
         throw StoreError("The question database " + Quoted(file) + " cannot be prepared for use ("
                          + DescribeFailure(error) + ").");
