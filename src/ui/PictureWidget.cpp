@@ -58,30 +58,26 @@ QSize PictureWidget::sizeHint() const
 
 void PictureWidget::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
-    if (drawn_.size() != pixels) {
-        drawn_ = QPixmap(pixels);
-        drawn_.setDevicePixelRatio(ratio);
-        drawn_.fill(Qt::transparent);
-        QPainter painter(&drawn_);
-        Draw(painter, pixels);
-    }
-    QPainter(this).drawPixmap(0, 0, drawn_);
-}
-
-void PictureWidget::Draw(QPainter& painter, QSize pixels)
-{
     if (!readyDrawn_.isNull() && readyDrawn_.size().scaled(pixels, Qt::KeepAspectRatio) == readyDrawn_.size()) {
-        const qreal ratio = painter.device()->devicePixelRatioF();
+        // Straight from the resource's pixels, centred.
         QImage image = readyDrawn_;
         image.setDevicePixelRatio(ratio);
         const QSize room = (pixels - image.size()) / 2;
         painter.drawImage(QPointF(room.width(), room.height()) / ratio, image);
         return;
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    Shapes().render(&painter, QRectF(QPointF(0, 0), size()));
+    if (drawn_.size() != pixels) {
+        drawn_ = QPixmap(pixels);
+        drawn_.setDevicePixelRatio(ratio);
+        drawn_.fill(Qt::transparent);
+        QPainter shapes(&drawn_);
+        shapes.setRenderHint(QPainter::Antialiasing);
+        Shapes().render(&shapes, QRectF(QPointF(0, 0), size()));
+    }
+    painter.drawPixmap(0, 0, drawn_);
 }
 
 QIcon PictureIcon(const QString& resource)

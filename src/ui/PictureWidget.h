@@ -30,7 +30,6 @@ protected:
 
 private:
     QSvgRenderer& Shapes() const;
-    void Draw(QPainter& painter, QSize pixels);
 
     QString resource_;
     QImage readyDrawn_; // the pixels of the resource itself; null without a copy
