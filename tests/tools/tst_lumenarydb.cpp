@@ -270,6 +270,9 @@ private slots:
         QTest::newRow("line break in a field")
             << "UPDATE lm40data SET Book = 'Matt' || char(13, 10) || 'hew' WHERE ID = 20" << KingsOnly
             << QStringList{"ID 20 (NTI): Book holds a control character: \"Matt\\r\\nhew\""};
+        QTest::newRow("empty answer: missing, and held by no prompt")
+            << "UPDATE lm40data SET Hebrew = '' WHERE ID = 20" << KingsOnly
+            << QStringList{"ID 20 (NTI): Hebrew is missing"};
         QTest::newRow("prompt holds its answer")
             << "UPDATE lm40data SET English = 'The ANSWER 5, son of Asa' WHERE ID = 5" << KingsOnly
             << QStringList{"ID 5 (Kings): English holds its own answer \"Answer 5\""};
