@@ -62,7 +62,9 @@ private slots:
         table.MoveFirst();
         QVERIFY(IsNull(table.Field("French")));
         QCOMPARE(FieldText(table.Field("French")), std::string());
-        QCOMPARE(FieldNumber(std::string(" 12")), 12); // a number kept as text, as another program may
+        // Numbers kept as text or as reals, as another program may keep them.
+        QCOMPARE(FieldNumber(std::string(" 12")), 12);
+        QCOMPARE(FieldText(2.50) + "/" + FieldText(12.0), std::string("2.5/12"));
     }
 
     void updateReachesTheFileAndClones()
