@@ -55,7 +55,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(NoCurrentRecord, pool.Edit());
     }
 
-    void nullFieldReadsAsNull()
+    void fieldsReadAsKept()
     {
         const test::TemporaryBank bank({Question(1, "Kings")});
         auto table = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data");
