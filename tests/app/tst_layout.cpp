@@ -85,8 +85,9 @@ private slots:
         const auto* correct = AppFixture::Find<QLabel>("FrmFlashcard", "LblNumQsCorrect");
         const auto* percentage = AppFixture::Find<QLabel>("FrmFlashcard", "LblNumPercentage");
         const auto* remaining = AppFixture::Find<QLabel>("FrmFlashcard", "LblQsRemaining");
-        QVERIFY2(std::abs((correct->x() - inside.left()) - (inside.right() - percentage->geometry().right())) <= 4,
-                 qPrintable(QString("%1 %2 %3").arg(correct->x()).arg(percentage->geometry().right()).arg(inside.right())));
+        const int leftGap = correct->x() - inside.left();
+        const int rightGap = inside.right() - percentage->geometry().right();
+        QVERIFY2(std::abs(leftGap - rightGap) <= 4, qPrintable(QString("gaps %1 and %2").arg(leftGap).arg(rightGap)));
         QCOMPARE(remaining->x(), correct->x());
         QCOMPARE(remaining->geometry().right(), percentage->geometry().right());
     }

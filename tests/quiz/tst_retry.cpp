@@ -104,15 +104,18 @@ private slots:
             test::Answer(fixture.app.State(), fixture.bank, right);
             if (window != "FrmFlashcard") {
                 test::ExpectAnswered(window, true);
-                QCOMPARE(AppFixture::Text(window, window == "FrmTF" ? "LblTrueFalse" : "LblResponse").startsWith("Correct!"),
-                         right);
+                const QString verdict = AppFixture::Text(window, window == "FrmTF" ? "LblTrueFalse" : "LblResponse");
+                QCOMPARE(verdict.startsWith("Correct!"), right);
             }
             // Each answer counts in the progress report at once, in every window.
             const int asked = question + 1;
             const int correct = std::max(0, asked - misses);
             if (question + 1 < PoolSize)
                 QCOMPARE(Progress(window), QStringLiteral(" %1| %2|%3|Questions Remaining:   %4")
-                                               .arg(correct).arg(asked).arg(100.0 * correct / asked, 0, 'f', 2).arg(PoolSize - asked));
+                                               .arg(correct)
+                                               .arg(asked)
+                                               .arg(100.0 * correct / asked, 0, 'f', 2)
+                                               .arg(PoolSize - asked));
             if (window != "FrmFlashcard")
                 AppFixture::Click(window, "CmdNextQuestion");
             if (question + 1 < PoolSize) // the last answer ends the pool, and a review clears the marks

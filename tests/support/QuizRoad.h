@@ -3,7 +3,7 @@
 
 // Working any quiz window as a user would: which controls answer and which
 // goes on, and the right answer to the question on screen, read from the
-// question file rather than from the program's own state.
+// question file rather than taken from the window.
 
 #include "AppFixture.h"
 #include "Session.h"
@@ -68,7 +68,8 @@ inline QString FieldOnScreen(const Session& session, const TemporaryBank& bank, 
 // The line of the multiple-choice windows that shows that text; 0 for none.
 inline int LineShowing(const QString& window, const QString& text)
 {
-    for (int line = 1; auto* label = AppFixture::Find<QLabel>(window, QStringLiteral("LblChoice(%1)").arg(line)); ++line)
+    for (int line = 1; const auto* label = AppFixture::Find<QLabel>(window, QStringLiteral("LblChoice(%1)").arg(line));
+         ++line)
         if (label->text() == text)
             return line;
     return 0;
@@ -78,7 +79,9 @@ inline int LineShowing(const QString& window, const QString& text)
 inline void Answer(const Session& session, const TemporaryBank& bank, bool right)
 {
     const QString partA = session.UseFrench ? "French" : "English";
-    const auto answerText = [&] { return FieldOnScreen(session, bank, (session.Flip ? partA : "Hebrew").toStdString()); };
+    const auto answerText = [&] {
+        return FieldOnScreen(session, bank, (session.Flip ? partA : "Hebrew").toStdString());
+    };
     if (AppFixture::Window("FrmFlashcard")) {
         AppFixture::Click("FrmFlashcard", "CmdShowAnswer");
         AppFixture::Click("FrmFlashcard", right ? "CmdCorrect" : "CmdIncorrect");
@@ -86,12 +89,15 @@ inline void Answer(const Session& session, const TemporaryBank& bank, bool right
         const bool statementTrue = AppFixture::Text("FrmTF", "LblAnswer") == answerText();
         AppFixture::Click("FrmTF", right == statementTrue ? "CmdTrue" : "CmdFalse");
     } else {
-        const QString window = AppFixture::Window("FrmSA") ? "FrmSA" : AppFixture::Window("FrmMC") ? "FrmMC" : "FrmMCGrk";
+        const QString window = AppFixture::Window("FrmSA")   ? "FrmSA"
+                             : AppFixture::Window("FrmMC") ? "FrmMC"
+                                                           : "FrmMCGrk";
         QString typed = "0";
         if (right && window == "FrmSA")
             typed = FieldOnScreen(session, bank, "Chapter");
-        else if (right)
-            typed = QString::number(LineShowing(window, window == "FrmMC" ? answerText() : FieldOnScreen(session, bank, "Theme")));
+        else if (right) // the answer's line; in the tense quiz, the tense's
+            typed = QString::number(
+                LineShowing(window, window == "FrmMC" ? answerText() : FieldOnScreen(session, bank, "Theme")));
         AppFixture::Find<QLineEdit>(window, AnswerBox(window))->setText(typed);
         AppFixture::Click(window, "CmdOK");
     }
