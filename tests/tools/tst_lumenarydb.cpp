@@ -53,6 +53,9 @@ std::vector<BankQuestion> SoundBank()
     questions.push_back(WithSides(Question(22, "Hebrew", 7, {}, "qal"), "to say", "אָמַר"));
     questions.push_back(
         WithSides(Question(23, "Greek Elementary Principal Parts", 1, {}, "Future"), "λύω", "λύσω"));
+    // A principal part may rightly be its lexical form again.
+    questions.push_back(
+        WithSides(Question(24, "Greek Elementary Principal Parts", 2, {}, "Perfect Active"), "οἶδα", "οἶδα"));
     return questions;
 }
 
