@@ -176,6 +176,8 @@ private slots:
         QTest::newRow("Chapter after header lines")
             << QByteArray("#separator:tab\n#html:false\n#columns:Part A\tPart B\tChapter\np\ta\t5\nq\tb\t5a\n") << "Mine"
             << "in.txt:5: Chapter \"5a\" is not a whole number";
+        QTest::newRow("column number with a letter")
+            << QByteArray("#separator:tab\n#guid column:1x\na\tb\n") << "Mine" << "in.txt:2: \"#guid column:\" must give";
         QTest::newRow("quote not closed") << QByteArray("a,b\n\"c,d\n") << "Mine" << "in.txt:2: a quoted cell is not closed";
         QTest::newRow("NUL") << QByteArray("a\tb\nc\td\0e\n", 10) << "Mine" << "in.txt:2: a NUL character";
         QTest::newRow("not UTF-8") << QByteArray("a\tb\nc\t\xE9t\xE9\n") << "Mine" << "in.txt:2: the text \"";
@@ -213,6 +215,7 @@ private slots:
         QTest::addColumn<bool>("allowed");
         QTest::newRow("60 characters") << QString(60, QChar(0x3B1)) << true;
         QTest::newRow("quotes") << "O'Brien's \"Notes\"" << true;
+        QTest::newRow("blank of every kind") << " \u00A0\u1680\u2003\u200B\u202F\u205F\u3000\uFEFF" << false;
         QTest::newRow("taken, other case") << "latin VERBS" << false;
         QTest::newRow("a window's module") << "Church Fathers: Writings" << false;
     }
