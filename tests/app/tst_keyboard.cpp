@@ -29,13 +29,6 @@ QWidget* Activate(const QString& name)
     return QTest::qWaitForWindowActive(window) ? window : nullptr;
 }
 
-void StartQuiz(AppFixture& fixture, const QString& quizType)
-{
-    fixture.app.State().QuizFilter = "Module = 'NTI'";
-    fixture.app.MainWindow().QuizType = quizType;
-    fixture.app.MainWindow().BeginQuiz();
-}
-
 // The objectNames Tab visits from the focus, as many as asked.
 QStringList TabWalk(QWidget* window, int steps)
 {
@@ -86,7 +79,7 @@ private slots:
         if (quizType.isEmpty())
             fixture.Choose("MnuNTCCUnits");
         else
-            StartQuiz(fixture, quizType);
+            fixture.StartQuiz(quizType, "Module = 'NTI'");
         QWidget* shown = Activate(window);
         QVERIFY(shown);
         auto* focused = AppFixture::Find<QPushButton>(window, button);

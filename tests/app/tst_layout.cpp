@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -103,13 +104,31 @@ private slots:
         }
     }
 
+    // The progress report's three figures stand in equal columns that fill
+    // the box, with the questions remaining across all three.
+    void progressReportIsBalanced()
+    {
+        AppFixture fixture(Bank());
+        QVERIFY(fixture.Start());
+        fixture.StartQuiz("Flashcard", "Module = 'NTI'");
+        QApplication::processEvents();
+        const auto* report = AppFixture::Find<QWidget>("FrmFlashcard", "FrmProgressReport");
+        const QRect inside = report->contentsRect();
+        const auto* correct = AppFixture::Find<QLabel>("FrmFlashcard", "LblNumQsCorrect");
+        const auto* percentage = AppFixture::Find<QLabel>("FrmFlashcard", "LblNumPercentage");
+        const auto* remaining = AppFixture::Find<QLabel>("FrmFlashcard", "LblQsRemaining");
+        const int leftGap = correct->x() - inside.left();
+        const int rightGap = inside.right() - percentage->geometry().right();
+        QVERIFY2(std::abs(leftGap - rightGap) <= 4, qPrintable(QString("gaps %1 and %2").arg(leftGap).arg(rightGap)));
+        QCOMPARE(remaining->x(), correct->x());
+        QCOMPARE(remaining->geometry().right(), percentage->geometry().right());
+    }
+
     void trueFalseButtonsStayPut()
     {
         AppFixture fixture(Bank());
         QVERIFY(fixture.Start());
-        fixture.app.State().QuizFilter = "Module = 'NTI'";
-        fixture.app.MainWindow().QuizType = "TF";
-        fixture.app.MainWindow().BeginQuiz();
+        fixture.StartQuiz("TF", "Module = 'NTI'");
         const auto* next = AppFixture::Find<QPushButton>("FrmTF", "CmdNextQuestion");
         QApplication::processEvents();
         const int asking = TopInWindow(next);

@@ -85,8 +85,6 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
         QTest::newRow("no question table") << "DROP TABLE lm40data" << "has no table \"lm40data\"";
-        QTest::newRow("a field missing") << "ALTER TABLE lm40data DROP COLUMN Chosen" << "lacks the field(s) Chosen";
-        QTest::newRow("truncated") << "truncated" << "is damaged";
         QTest::newRow("garbage pages") << "garbage pages" << "is damaged";
     }
 
@@ -95,11 +93,10 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, message);
         AppFixture fixture(SmallBank());
-        if (fault == "truncated" || fault == "garbage pages") {
+        if (fault == "garbage pages") {
             std::filesystem::remove(fixture.bank.Path());
             test::WriteLargeBank(fixture.bank.Path());
-            test::DamageFile(fixture.bank.Path(),
-                             fault == "truncated" ? test::Damage::Truncated : test::Damage::GarbagePages);
+            test::DamageFile(fixture.bank.Path(), test::Damage::GarbagePages);
         } else {
             fixture.bank.Execute(fault.toStdString());
         }
@@ -304,9 +301,6 @@ private slots:
         QTest::addColumn<QString>("message"); // "title|start of text"
         QTest::addColumn<QString>("quizWindow");
         QTest::newRow("Flashcard") << "Flashcard" << "Module = 'Kings'" << "" << "FrmFlashcard";
-        QTest::newRow("MC") << "MC" << "Module = 'Kings'" << "" << "FrmMC";
-        QTest::newRow("SA") << "SA" << "Module = 'Kings'" << "" << "FrmSA";
-        QTest::newRow("TF") << "TF" << "Module = 'Kings'" << "" << "FrmTF";
         QTest::newRow("code in another case") << "mc" << "Module = 'Kings'" << "" << "";
         QTest::newRow("unknown code") << "Essay" << "Module = 'Kings'" << "" << "";
         QTest::newRow("empty pool")
@@ -384,13 +378,7 @@ private slots:
         splash.show();
         const QString what = input.section(' ', 1);
         if (input.startsWith("key")) {
-            const std::map<QString, Qt::Key> keys{{"a", Qt::Key_A},           {"7", Qt::Key_7},
-                                                  {"Return", Qt::Key_Return}, {"Escape", Qt::Key_Escape},
-                                                  {"Backspace", Qt::Key_Backspace}, {"F1", Qt::Key_F1},
-                                                  {"Left", Qt::Key_Left},     {"Shift", Qt::Key_Shift}};
-            const QString text = what.size() == 1 ? what : QString();
-            QKeyEvent press(QEvent::KeyPress, keys.at(what), Qt::NoModifier, text);
-            QApplication::sendEvent(&splash, &press);
+            AppFixture::PressKey(&splash, what);
         } else {
             QWidget* target = what == "picture" ? splash.findChild<PictureWidget*>() : splash.findChild<QWidget*>(what);
             QTest::mouseClick(target, Qt::LeftButton);

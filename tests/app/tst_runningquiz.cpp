@@ -3,8 +3,8 @@
 // a selection window left open, questions removed by another program, and a
 // record whose answer is empty. The database is read after each step.
 
-#include "AppFixture.h"
 #include "ModCommonQuiz.h"
+#include "QuizRoad.h"
 #include "Session.h"
 
 #include <QLineEdit>
@@ -27,28 +27,12 @@ std::vector<BankQuestion> KingsAndHymns()
     return questions;
 }
 
-const QMap<QString, QString> QuizWindows{{"MC", "FrmMC"}, {"TF", "FrmTF"}, {"Flashcard", "FrmFlashcard"}};
 const QMap<QString, int> QuizOptions{{"MC", 0}, {"TF", 1}, {"Flashcard", 2}};
-
-// Answers the question on screen wrongly where the quiz lets a test know how.
-void Miss(const QString& quiz)
-{
-    const QString window = QuizWindows[quiz];
-    if (quiz == "Flashcard") {
-        AppFixture::Click(window, "CmdShowAnswer");
-        AppFixture::Click(window, "CmdIncorrect");
-    } else if (quiz == "MC") {
-        AppFixture::Find<QLineEdit>(window, "TxtAnswer")->setText("9");
-        AppFixture::Click(window, "CmdOK");
-    } else {
-        AppFixture::Click(window, "CmdFalse");
-    }
-}
 
 int QuizWindowsOnScreen()
 {
     int count = 0;
-    for (const QString& name : QuizWindows)
+    for (const char* name : {"FrmMC", "FrmTF", "FrmFlashcard"})
         count += AppFixture::Window(name) != nullptr;
     return count;
 }
@@ -81,10 +65,10 @@ private slots:
         fixture.Choose("MnuChurchMusic");
         AppFixture::Click("FrmKings", QString("OptQuiz(%1)").arg(QuizOptions[first]));
         AppFixture::Click("FrmKings", "CmdOK");
-        QVERIFY(AppFixture::Window(QuizWindows[first]));
+        QVERIFY(AppFixture::Window(test::QuizWindowOf(first)));
         const auto kingOnScreen = session.CurrentQuestionID;
         QVERIFY(kingOnScreen >= 1 && kingOnScreen <= 4);
-        Miss(first);
+        test::Answer(session, fixture.bank, false);
         const bool kingMissed = !session.AnswerCorrect;
 
         AppFixture::Click("FrmChurchMusic", "Option(0)");
@@ -92,9 +76,9 @@ private slots:
         AppFixture::Click("FrmChurchMusic", "CmdOK");
         QCoreApplication::processEvents();
         QCOMPARE(QuizWindowsOnScreen(), 1);
-        QVERIFY(AppFixture::Window(QuizWindows[second]));
+        QVERIFY(AppFixture::Window(test::QuizWindowOf(second)));
         // A window in its design state for the new subject.
-        QCOMPARE(AppFixture::Text(QuizWindows[second], "LblSubTitle"), QString("Hymnology"));
+        QCOMPARE(AppFixture::Text(test::QuizWindowOf(second), "LblSubTitle"), QString("Hymnology"));
         if (second == "TF") {
             QVERIFY(AppFixture::Find<QPushButton>("FrmTF", "CmdTrue")->isEnabled());
             QCOMPARE(AppFixture::Text("FrmTF", "LblTrueFalse"), QString());
@@ -103,7 +87,7 @@ private slots:
         QVERIFY(hymnOnScreen >= FirstHymn);
 
         // The first quiz's miss stays; the new quiz's verdict reaches its own record only.
-        Miss(second);
+        test::Answer(session, fixture.bank, false);
         const bool hymnMissed = !session.AnswerCorrect;
         const auto& bank = fixture.bank;
         QCOMPARE(bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(kingOnScreen)), kingMissed ? 0 : 1);
@@ -141,9 +125,7 @@ private slots:
         AppFixture fixture(questions);
         QVERIFY(fixture.Start());
         auto& session = fixture.app.State();
-        session.QuizFilter = "Module = 'NTI'";
-        fixture.app.MainWindow().QuizType = quiz;
-        fixture.app.MainWindow().BeginQuiz();
+        fixture.StartQuiz(quiz, "Module = 'NTI'");
         const QString window = quiz == "SA" ? "FrmSA" : "FrmMC";
         QVERIFY(AppFixture::Window(window));
         const auto onScreen = session.CurrentQuestionID;
@@ -154,9 +136,8 @@ private slots:
         for (; asked <= 8 && AppFixture::Window(window); ++asked) {
             const auto current = session.CurrentQuestionID;
             QCOMPARE(fixture.bank.Number("SELECT COUNT(*) FROM lm40data WHERE ID = " + std::to_string(current)), 1);
-            AppFixture::Find<QLineEdit>(window, quiz == "SA" ? "TxtChapter" : "TxtAnswer")->setText("99");
-            AppFixture::Click(window, "CmdOK");
-            QCOMPARE(fixture.bank.Number("SELECT Correct FROM lm40data WHERE ID = " + std::to_string(current)), 0);
+            test::Answer(session, fixture.bank, false);
+            QCOMPARE(fixture.Correct(current), 0);
             AppFixture::Click(window, "CmdNextQuestion");
             QCoreApplication::processEvents();
         }
@@ -185,9 +166,7 @@ private slots:
         AppFixture fixture(questions);
         QVERIFY(fixture.Start());
         auto& session = fixture.app.State();
-        session.QuizFilter = "Module = 'NTI'";
-        fixture.app.MainWindow().QuizType = "MC";
-        fixture.app.MainWindow().BeginQuiz();
+        fixture.StartQuiz("MC", "Module = 'NTI'");
         int checked = 0;
         for (int asked = 0; asked < 9; ++asked) {
             QString typed = "1";

@@ -3,13 +3,11 @@
 // (the real executable, real database files), the subject-name rules, a quiz
 // over any subject name, and a bank upgrade that leaves them alone.
 
-#include "../install/InstallTestSupport.h"
 #include "BankUpgrade.h"
 #include "CustomChanges.h"
 #include "CustomSubjects.h"
-#include "ModCommonPreQuiz.h"
-#include "Session.h"
-#include "TestBank.h"
+#include "ProgramRun.h"
+#include "ServiceQuiz.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -26,21 +24,9 @@ using namespace lumenary::test;
 
 namespace {
 
-Run Tool(const QStringList& arguments)
-{
-    return RunProgram(QStringLiteral(LUMENARY_DB), arguments);
-}
-
 QString Str(const std::filesystem::path& path)
 {
     return QString::fromStdString(path.string());
-}
-
-void WriteFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 BankQuestion Own(std::int64_t id, const std::string& subject, std::string partA, std::string partB)
@@ -129,7 +115,7 @@ private slots:
         WriteFile(file + ".partial", "the user's own"); // a file beside it, which the export leaves alone
 
         const auto exported =
-            Tool({"export", Str(source.Path()), file, "--subject", "Ἑλληνικά \"o'BRIEN\"", "--format", format});
+            RunLumenaryDb({"export", Str(source.Path()), file, "--subject", "Ἑλληνικά \"o'BRIEN\"", "--format", format});
         QCOMPARE(exported.exitCode, 0);
         QCOMPARE(exported.out, QString("Wrote 6 questions to %1\n").arg(file));
         QCOMPARE(FileContent((file + ".partial").toStdString()), QByteArray("the user's own"));
@@ -139,18 +125,18 @@ private slots:
         QVERIFY(content.startsWith(format == "csv" ? "ID,Module,Category,Book,Chapter,Theme,English,French,Hebrew\n"
                                                    : "#separator:tab\n#html:false\n#columns:"));
 
-        const auto imported = Tool({"import", Str(target.Path()), file, "--subject", QString::fromStdString(kAwkwardName)});
+        const auto imported = RunLumenaryDb({"import", Str(target.Path()), file, "--subject", QString::fromStdString(kAwkwardName)});
         QCOMPARE(imported.exitCode, 0);
         QCOMPARE(imported.out, QString::fromStdString("Imported into \"" + kAwkwardName + "\": 6 added, 0 updated, 0 skipped\n"));
         QCOMPARE(OwnQuestions(target.Path()), OwnQuestions(source.Path()).mid(0, 6));
 
         // Exported again, the questions read the same, with the same guids.
         const QString again = Str(target.Folder() / ("again." + format.toStdString()));
-        QCOMPARE(Tool({"export", Str(target.Path()), again}).exitCode, 0);
+        QCOMPARE(RunLumenaryDb({"export", Str(target.Path()), again}).exitCode, 0);
         QCOMPARE(FileContent(again.toStdString()), content);
 
         // Imported again, every row is a question the subject has.
-        const auto twice = Tool({"import", Str(target.Path()), file, "--subject", "Ἑλληνικά \"o'brien\""});
+        const auto twice = RunLumenaryDb({"import", Str(target.Path()), file, "--subject", "Ἑλληνικά \"o'brien\""});
         QCOMPARE(twice.out, QString::fromStdString("Imported into \"" + kAwkwardName + "\": 0 added, 0 updated, 6 skipped\n"));
         QCOMPARE(OwnQuestions(target.Path()).size(), 6);
     }
@@ -182,8 +168,8 @@ private slots:
         QFETCH(QStringList, questions);
         const TemporaryBank bank({Question(1, "Kings")});
         const QString file = Str(bank.Folder() / "in.txt");
-        WriteFile(file, content);
-        const auto run = Tool({"import", Str(bank.Path()), file, "--subject", "Mine"});
+        QVERIFY(WriteFile(file, content));
+        const auto run = RunLumenaryDb({"import", Str(bank.Path()), file, "--subject", "Mine"});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         SQLite::Database database(bank.Path().string(), SQLite::OPEN_READONLY);
         SQLite::Statement query(database, "SELECT English || '=' || Hebrew FROM lm40data WHERE Module = 'Mine' ORDER BY ID");
@@ -207,6 +193,8 @@ private slots:
         QTest::newRow("Chapter after header lines")
             << QByteArray("#separator:tab\n#html:false\n#columns:Part A\tPart B\tChapter\np\ta\t5\nq\tb\t5a\n") << "Mine"
             << "in.txt:5: Chapter \"5a\" is not a whole number";
+        QTest::newRow("column number with a letter")
+            << QByteArray("#separator:tab\n#guid column:1x\na\tb\n") << "Mine" << "in.txt:2: \"#guid column:\" must give";
         QTest::newRow("quote not closed") << QByteArray("a,b\n\"c,d\n") << "Mine" << "in.txt:2: a quoted cell is not closed";
         QTest::newRow("NUL") << QByteArray("a\tb\nc\td\0e\n", 10) << "Mine" << "in.txt:2: a NUL character";
         QTest::newRow("not UTF-8") << QByteArray("a\tb\nc\t\xE9t\xE9\n") << "Mine" << "in.txt:2: the text \"";
@@ -228,9 +216,9 @@ private slots:
         QFETCH(QString, message);
         const TemporaryBank bank({Question(1, "Local Module"), Own(20000, "Mine", "old", "kept")});
         const QString file = Str(bank.Folder() / "in.txt");
-        WriteFile(file, content);
+        QVERIFY(WriteFile(file, content));
         const auto before = OwnQuestions(bank.Path());
-        const auto run = Tool({"import", Str(bank.Path()), file, "--subject", subject});
+        const auto run = RunLumenaryDb({"import", Str(bank.Path()), file, "--subject", subject});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(run.err.count('\n'), 1);
@@ -244,6 +232,7 @@ private slots:
         QTest::addColumn<bool>("allowed");
         QTest::newRow("60 characters") << QString(60, QChar(0x3B1)) << true;
         QTest::newRow("quotes") << "O'Brien's \"Notes\"" << true;
+        QTest::newRow("blank of every kind") << " \u00A0\u1680\u2003\u200B\u202F\u205F\u3000\uFEFF" << false;
         QTest::newRow("taken, other case") << "latin VERBS" << false;
         QTest::newRow("a window's module") << "Church Fathers: Writings" << false;
     }
@@ -265,8 +254,8 @@ private slots:
                      " INSERT INTO lm40data (ID, Module, English, Hebrew) SELECT i, 'Filler', 'P' || i, 'A' || i"
                      " FROM n WHERE i NOT IN (20005, 25000, 32767)");
         const QString file = Str(bank.Folder() / "in.txt");
-        WriteFile(file, "P20000\tan existing prompt\na\t1\nb\t2\nc\t3\nd\t4\n");
-        const auto tooMany = Tool({"import", Str(bank.Path()), file, "--subject", "Filler"});
+        QVERIFY(WriteFile(file, "P20000\tan existing prompt\na\t1\nb\t2\nc\t3\nd\t4\n"));
+        const auto tooMany = RunLumenaryDb({"import", Str(bank.Path()), file, "--subject", "Filler"});
         QCOMPARE(tooMany.exitCode, 2);
         QVERIFY2(tooMany.err.contains("in.txt: 4 new questions do not fit") && tooMany.err.contains("only 3 of them are free"),
                  qPrintable(tooMany.err));
@@ -274,8 +263,8 @@ private slots:
 
         // A deleted question's ID keeps its study record, so it is not given again.
         bank.Execute("INSERT INTO StudyCard VALUES (20005, 'A', 2.3, 2.1, '2026-12-01', '2026-12-03', 1, 0)");
-        WriteFile(file, "P20000\tupdated\na\t1\nb\t2\n");
-        const auto fits = Tool({"import", Str(bank.Path()), file, "--subject", "Filler", "--update"});
+        QVERIFY(WriteFile(file, "P20000\tupdated\na\t1\nb\t2\n"));
+        const auto fits = RunLumenaryDb({"import", Str(bank.Path()), file, "--subject", "Filler", "--update"});
         QCOMPARE(fits.exitCode, 0);
         QCOMPARE(fits.out, QString("Imported into \"Filler\": 2 added, 1 updated, 0 skipped\n"));
         QCOMPARE(bank.Text("SELECT group_concat(ID) FROM (SELECT ID FROM lm40data WHERE English IN ('a','b') ORDER BY ID)"),
@@ -290,8 +279,8 @@ private slots:
         const TemporaryBank bank({Own(20000, "Latin", "amo", "I love")});
         bank.Execute("UPDATE lm40data SET French = 'aimer', QuestionUsed = 1, Correct = 0, Chosen = 1");
         const QString file = Str(bank.Folder() / "in.txt");
-        WriteFile(file, "amo\tto love\nvideo\tI see\namo\tlove!\n");
-        const auto run = Tool({"import", Str(bank.Path()), file, "--subject", "latin", "--update"});
+        QVERIFY(WriteFile(file, "amo\tto love\nvideo\tI see\namo\tlove!\n"));
+        const auto run = RunLumenaryDb({"import", Str(bank.Path()), file, "--subject", "latin", "--update"});
         QCOMPARE(run.out, QString("Imported into \"Latin\": 1 added, 2 updated, 0 skipped\n"));
         QCOMPARE(bank.Text("SELECT Hebrew || '/' || French || '/' || QuestionUsed || Correct || Chosen FROM lm40data"
                            " WHERE ID = 20000"),
@@ -319,7 +308,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         const TemporaryBank bank({Own(20000, "Latin", "amo", "I love")});
-        WriteFile(Str(bank.Folder() / "in.txt"), "a\tb\n");
+        QVERIFY(WriteFile(Str(bank.Folder() / "in.txt"), "a\tb\n"));
         ::chmod(bank.Path().c_str(), 0444);
         const QMap<QString, QString> files{{"DB", Str(bank.Path())},
                                            {"RO", Str(bank.Path())},
@@ -327,7 +316,7 @@ private slots:
                                            {"OUT", Str(bank.Folder() / "out.csv")}};
         for (auto& word : arguments)
             word = files.value(word, word);
-        const auto run = Tool(arguments);
+        const auto run = RunLumenaryDb(arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(!QFile::exists(Str(bank.Folder() / "out.csv")));
@@ -481,14 +470,11 @@ private slots:
         QFETCH(QString, name);
         const TemporaryBank bank({Question(1, "Kings"), Question(2, "Kings"), Own(20000, name.toStdString(), "p", "a"),
                                   Own(20001, "Other", "p", "a"), Own(20002, name.toStdString(), "q", "b")});
-        Session session;
-        RecordingPrompter prompter;
-        ModCommonPreQuiz preQuiz(session, prompter);
-        preQuiz.OpenQuestionDatabase(bank.Path());
-        session.QuizFilter = custom::SubjectFilter(name.toStdString());
-        preQuiz.PrepareQuiz();
-        QVERIFY(session.PoolReady);
-        QCOMPARE(session.QuestionCount, 2);
+        SeededRandom random;
+        ServiceQuiz quiz(bank.Path(), random);
+        quiz.Prepare(custom::SubjectFilter(name.toStdString()));
+        QVERIFY(quiz.session.PoolReady);
+        QCOMPARE(quiz.session.QuestionCount, 2);
         QCOMPARE(bank.Text("SELECT group_concat(ID) FROM lm40data WHERE Chosen = 1"), std::string("20000,20002"));
     }
 

@@ -3,6 +3,7 @@
 // and fixed texts, and how each one is dismissed (unloaded, hidden, or kept
 // on screen) by clicks and keys.
 
+#include "AdvertiserRecord.h"
 #include "AppFixture.h"
 #include "PictureWidget.h"
 #include "Session.h"
@@ -80,12 +81,6 @@ void FinishUnloads()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void PressKey(QWidget* window, Qt::Key key, const QString& text = {})
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(window, &press);
-}
-
 // Every text the window shows a person: its title and its labels.
 QStringList ShownTexts(QWidget* window)
 {
@@ -148,8 +143,13 @@ private slots:
             {"key Backspace", true}, {"key F1", false},              {"key Left", false},
             {"close box", true},
         };
+        // One window of each kind: the rest share its frame.
+        const QStringList kinds{"FrmAboutAdvertising", "FrmContributors", "FrmBookMoses", "FrmTroubleshooting",
+                                "FrmBookstore"};
         for (const auto& info : InfoWindows)
             for (const auto& [input, dismisses] : inputs) {
+                if (!kinds.contains(info.window))
+                    continue;
                 const bool key = QString(input).startsWith("key");
                 Outcome outcome = Outcome::Stays;
                 if (dismisses && !info.hidesOnClick)
@@ -174,10 +174,7 @@ private slots:
 
         const QString what = input.section(' ', -1);
         if (input.startsWith("key")) {
-            const std::map<QString, Qt::Key> keys{{"Escape", Qt::Key_Escape}, {"Return", Qt::Key_Return},
-                                                  {"a", Qt::Key_A},           {"Backspace", Qt::Key_Backspace},
-                                                  {"F1", Qt::Key_F1},         {"Left", Qt::Key_Left}};
-            PressKey(shown, keys.at(what), what.size() == 1 ? what : QString());
+            AppFixture::PressKey(shown, what);
         } else if (input == "close box") {
             shown->close();
         } else if (what == "label") {
@@ -256,19 +253,6 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");
-        QTest::newRow("donation basis")
-            << "MnuAboutAdvertising" << "FrmAboutAdvertising" << "LblDonation"
-            << "Lumenary is offered on a donation basis.  Lumenary was created so that all Christians may have an "
-               "inexpensive tool by which to help them know their Bibles better.";
-        QTest::newRow("distribution heading") << "MnuDistributingLumenary" << "FrmAboutDistribution" << "LblHeading"
-                                              << "Guidelines on Distributing Lumenary";
-        QTest::newRow("second guideline")
-            << "MnuDistributingLumenary" << "FrmAboutDistribution" << "LblGuideline(1)"
-            << "2) You may sell copies for up to $2.00 each in order to cover your duplication costs";
-        QTest::newRow("last upcoming feature") << "MnuUpcomingFeatures" << "FrmUpcoming" << "LblFeature(5)"
-                                               << "Missions History";
-        QTest::newRow("sample copy") << "MnuPosterOne" << "FrmPosterOne" << "Label1"
-                                     << "SAMPLE                              COPY";
         QTest::newRow("about: version from the build")
             << "MnuAboutProgram" << "FrmAbout" << "LblVersion" << QString("Version ") + ProgramVersion;
         QTest::newRow("about: the licences")
@@ -290,6 +274,39 @@ private slots:
         QCOMPARE(AppFixture::Text(window, label), text);
     }
 
+    // Each advertiser shown over the one before: every field its own text,
+    // or its label hidden where the record has no such field; and the same
+    // once the directory was closed and built again.
+    void bookstoreDirectory()
+    {
+        AppFixture fixture(NtiBank());
+        QVERIFY(fixture.Start());
+        const QString directory = "FrmBookstore";
+        const auto expectShown = [&](std::size_t advertiser) {
+            const auto& record = Advertisers()[advertiser];
+            for (std::size_t field = 0; field < AdvertiserFieldCount; ++field) {
+                const auto* label = AppFixture::Find<QLabel>(directory, AdvertiserLabels[field]);
+                QCOMPARE(label->isHidden(), record.fields[field] == AdvertiserRecord::Hidden);
+                QVERIFY(label->isHidden() || label->text() == QString::fromUtf8(record.fields[field]));
+            }
+        };
+        const QList<QAction*> entries = fixture.app.MainWindow().menuBar()->findChild<QMenu*>("mnuBookstores")->actions();
+        std::size_t advertiser = 0;
+        for (QAction* entry : entries)
+            if (entry->objectName().startsWith("MnuBookstore")) {
+                entry->trigger();
+                expectShown(advertiser);
+                QCOMPARE(entry->text(), AppFixture::Text(directory, "LblStoreName"));
+                AppFixture::Snapshot(AppFixture::Window(directory), "bookstore-" + entry->objectName());
+                ++advertiser;
+            }
+        QCOMPARE(advertiser, AdvertiserCount);
+        AppFixture::PressKey(AppFixture::Window(directory), "Escape");
+        FinishUnloads();
+        fixture.Choose("MnuBookstoreThree");
+        expectShown(2);
+    }
+
     void aboutShowsTheDatabaseInUse()
     {
         AppFixture fixture(NtiBank());
@@ -298,7 +315,6 @@ private slots:
         const auto* path = AppFixture::Find<QLineEdit>("FrmAbout", "TxtDatabase");
         QVERIFY(path);
         QCOMPARE(path->text(), QDir::toNativeSeparators(QString::fromStdString(fixture.bank.Path().string())));
-        QCOMPARE(fixture.app.MainWindow().windowTitle(), QString("Lumenary ") + ProgramVersion);
     }
 
     // The document is there, read-only, and scrolls with the page keys.
@@ -313,7 +329,7 @@ private slots:
         for (const char* topic : {"lm50data.db", "Results Not Saved", "lumenary-db check", "boxes"})
             QVERIFY2(document->toPlainText().contains(topic), topic);
         QCOMPARE(document->verticalScrollBar()->value(), 0);
-        PressKey(window, Qt::Key_PageDown);
+        AppFixture::PressKey(window, "PageDown");
         QVERIFY(document->verticalScrollBar()->value() > 0);
         QVERIFY(window->isVisible());
     }
@@ -374,7 +390,7 @@ private slots:
 
         fixture.Choose("MnuReelStory");
         QVERIFY(AppFixture::Window("FrmReelStory"));
-        PressKey(AppFixture::Window("FrmReelStory"), Qt::Key_Escape);
+        AppFixture::PressKey(AppFixture::Window("FrmReelStory"), "Escape");
         FinishUnloads();
 
         QVERIFY(!AppFixture::Window("FrmReelStory"));

@@ -1,32 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Shared pieces of the install and package tests: running a program, and the
-// files an installation must hold.
+// The files an installation must hold, for the install and package tests.
+
+#include "ProgramRun.h"
 
 #include <QList>
-#include <QProcess>
-#include <QString>
 
 namespace lumenary::test {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-inline Run RunProgram(const QString& program, const QStringList& arguments,
-                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000))
-        return {-1, {}, program + " did not finish: " + process.errorString()};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 struct InstalledFile {
     QString what;

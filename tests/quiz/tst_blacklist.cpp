@@ -3,9 +3,7 @@
 // answers it refuses, and what the "Blacklist" table holds after each step.
 
 #include "ModBlacklist.h"
-#include "ModCommonPreQuiz.h"
-#include "Session.h"
-#include "TestBank.h"
+#include "ServiceQuiz.h"
 
 #include <SQLiteCpp/Database.h>
 
@@ -31,13 +29,8 @@ std::vector<BankQuestion> Words()
             Word(7, std::nullopt, "בַּיִת"), Word(8, "dwelling", std::nullopt), Word(9, "ark", "תֵּבָה")};
 }
 
-struct Pool {
-    Pool() : bank(Words())
-    {
-        preQuiz.OpenQuestionDatabase(bank.Path());
-        session.QuizFilter = "Module = 'Hebrew'";
-        preQuiz.PrepareQuiz();
-    }
+struct Pool : test::ServiceQuiz {
+    Pool() : ServiceQuiz(Words(), random) { Prepare("Module = 'Hebrew'"); }
 
     // Makes the record with that ID current, as the quiz's draw would.
     void MoveTo(std::int64_t id) { QVERIFY(session.QuizRecordset->FindFirst("ID = " + std::to_string(id))); }
@@ -63,7 +56,7 @@ struct Pool {
     // The table's rows as "English|Hebrew", sorted, read through a connection of its own.
     QStringList Rows() const
     {
-        SQLite::Database database(bank.Path().string(), SQLite::OPEN_READONLY);
+        SQLite::Database database(bank->Path().string(), SQLite::OPEN_READONLY);
         SQLite::Statement query(database, "SELECT coalesce(English, '-'), coalesce(Hebrew, '-') FROM Blacklist");
         QStringList rows;
         while (query.executeStep())
@@ -72,10 +65,7 @@ struct Pool {
         return rows;
     }
 
-    test::TemporaryBank bank;
-    Session session;
-    test::RecordingPrompter prompter;
-    ModCommonPreQuiz preQuiz{session, prompter};
+    inline static test::SeededRandom random;
     ModBlacklist blacklist{session, prompter};
 };
 
@@ -120,7 +110,7 @@ private slots:
     void tableFollowsEachQuestion()
     {
         Pool pool;
-        pool.bank.Execute("INSERT INTO Blacklist (English, Hebrew) VALUES ('tent', 'old'), ('ark', NULL)");
+        pool.bank->Execute("INSERT INTO Blacklist (English, Hebrew) VALUES ('tent', 'old'), ('ark', NULL)");
         pool.blacklist.OpenBlacklist();
         QVERIFY2(!pool.Accepts(5), "rows of an earlier run count until the table is cleared");
         pool.blacklist.ClearBlacklist();
@@ -153,19 +143,15 @@ private slots:
     {
         test::TemporaryBank bank(Words());
         bank.Execute("DROP TABLE IF EXISTS Blacklist; CREATE TABLE Blacklist (Note TEXT); INSERT INTO Blacklist VALUES ('kept')");
-        Session session;
-        test::RecordingPrompter prompter;
-        ModCommonPreQuiz preQuiz(session, prompter);
-        preQuiz.OpenQuestionDatabase(bank.Path());
-        session.QuizFilter = "Module = 'Hebrew'";
-        preQuiz.PrepareQuiz();
-        ModBlacklist blacklist(session, prompter);
+        test::ServiceQuiz quiz(bank.Path(), Pool::random);
+        quiz.Prepare("Module = 'Hebrew'");
+        ModBlacklist blacklist(quiz.session, quiz.prompter);
         blacklist.OpenBlacklist();
         blacklist.BlacklistEnglish = "ark";
         blacklist.BlacklistQuestionMatches();
         QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist WHERE English = 'ark' AND Note IS NULL"), 1);
         QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist WHERE Note = 'kept'"), 1);
-        QVERIFY(prompter.messages.empty());
+        QVERIFY(quiz.prompter.messages.empty());
     }
 
     // The single routines append, as the quiz's own refill replaces.

@@ -6,12 +6,11 @@
 #include "AppFixture.h"
 #include "FontResolver.h"
 #include "ModLanguages.h"
+#include "QuizRoad.h"
 #include "Session.h"
 
 #include <QFontInfo>
 #include <QLineEdit>
-#include <QPushButton>
-
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
@@ -74,8 +73,7 @@ QStringList Lines(const QString& window)
 // The line of the right answer to "Prompt i" in the multiple-choice window.
 int RightLine()
 {
-    const QString answer = AppFixture::Text(Mc, "LblChoice(0)").replace("Prompt", "Answer");
-    return static_cast<int>(Lines(Mc).indexOf(answer)) + 1;
+    return test::LineShowing(Mc, AppFixture::Text(Mc, "LblChoice(0)").replace("Prompt", "Answer"));
 }
 
 void Submit(const QString& window, const QString& typed)
@@ -87,18 +85,6 @@ void Submit(const QString& window, const QString& typed)
 QWidget* Control(const QString& window, const QString& name)
 {
     return AppFixture::Find<QWidget>(window, name);
-}
-
-// Before the first answer "Next Question" is enabled too, as designed.
-void ExpectAnswered(const QString& window, bool answered, bool firstQuestion = false)
-{
-    const auto* ok = AppFixture::Find<QPushButton>(window, "CmdOK");
-    const auto* next = AppFixture::Find<QPushButton>(window, "CmdNextQuestion");
-    QCOMPARE(Control(window, "TxtAnswer")->isEnabled(), !answered);
-    QCOMPARE(ok->isEnabled(), !answered);
-    QCOMPARE(ok->isDefault(), !answered);
-    QCOMPARE(next->isEnabled(), answered || firstQuestion);
-    QCOMPARE(next->isDefault(), answered);
 }
 
 } // namespace
@@ -226,7 +212,7 @@ private slots:
         Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
         QCOMPARE(AppFixture::Text(window, "LblSubTitle"),
                  window == Mc ? QString("NTI") : QString("Greek Principal Part Tenses"));
-        ExpectAnswered(window, false, true);
+        test::ExpectAnswered(window, false, true);
 
         // Typed and sent with Enter, which presses the default button.
         auto* answerBox = AppFixture::Find<QLineEdit>(window, "TxtAnswer");
@@ -239,13 +225,10 @@ private slots:
         QCOMPARE(AppFixture::Text(window, "LblQsRemaining"), QString("Questions Remaining:   7"));
         QCOMPARE(fixture.Correct(1), right ? 1 : 0);
         QCOMPARE(fixture.Missed(), right ? 0 : 1);
-        ExpectAnswered(window, true);
+        test::ExpectAnswered(window, true);
 
         QTest::keyClick(AppFixture::Window(window), Qt::Key_Return);
-        ExpectAnswered(window, false);
-        QCOMPARE(answerBox->text(), QString());
-        QCOMPARE(AppFixture::Text(window, "LblResponse"), QString());
-        QCOMPARE(AppFixture::Text(window, "LblCorrectAnswer"), QString());
+        test::ExpectAnswered(window, false);
     }
 
     void clicks_data()
@@ -301,7 +284,7 @@ private slots:
             QCOMPARE(!AppFixture::Text(window, "LblResponse").isEmpty(), judges);
             QCOMPARE(AppFixture::Text(window, "LblQsAsked"), judges ? QString(" 1") : QString());
         }
-        ExpectAnswered(window, answeredFirst || judges, true);
+        test::ExpectAnswered(window, answeredFirst || judges, true);
     }
 
     // "Next Question" before the first answer skips that question: asked,
@@ -321,7 +304,7 @@ private slots:
         QVERIFY(fixture.Start());
         Start(fixture, window, window == Mc ? "NTI" : "GrkPP");
         AppFixture::Click(window, "CmdNextQuestion");
-        ExpectAnswered(window, false);
+        test::ExpectAnswered(window, false);
         Submit(window, "3");
         QCOMPARE(AppFixture::Text(window, "LblQsAsked"), QString(" 2"));
         QCOMPARE(AppFixture::Text(window, "LblQsCorrect"), QString(" 1"));

@@ -4,10 +4,10 @@
 // content and the book.
 
 #include "AppFixture.h"
+#include "QuizRoad.h"
 #include "Session.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
@@ -46,23 +46,6 @@ private:
         QTest::keyClick(box, Qt::Key_Return);
     }
 
-    static void ExpectAnswered(bool answered)
-    {
-        const auto* ok = AppFixture::Find<QPushButton>(SA, "CmdOK");
-        const auto* next = AppFixture::Find<QPushButton>(SA, "CmdNextQuestion");
-        const auto* box = AppFixture::Find<QLineEdit>(SA, "TxtChapter");
-        QCOMPARE(box->isEnabled(), !answered);
-        QCOMPARE(ok->isEnabled(), !answered);
-        QCOMPARE(next->isEnabled(), answered);
-        QCOMPARE(ok->isDefault(), !answered);
-        QCOMPARE(next->isDefault(), answered);
-        if (!answered) {
-            QCOMPARE(box->text(), QString());
-            QCOMPARE(AppFixture::Text(SA, "LblResponse"), QString());
-            QCOMPARE(AppFixture::Text(SA, "LblAnswer"), QString());
-        }
-    }
-
 private slots:
     // The typed text must be the chapter exactly; a question without a
     // chapter can never be right and the window claims no chapter for it.
@@ -91,9 +74,9 @@ private slots:
         AppFixture fixture(Chapters(1, chapter));
         QVERIFY(fixture.Start());
         fixture.StartQuiz("SA", "Module = 'NTI'");
-        ExpectAnswered(false);
+        test::ExpectAnswered(SA, false);
         Answer(typed);
-        ExpectAnswered(true);
+        test::ExpectAnswered(SA, true);
         QCOMPARE(AppFixture::Text(SA, "LblResponse"),
                  right ? QString("Correct!") : QString("Incorrect.  The answer was chapter"));
         QCOMPARE(AppFixture::Text(SA, "LblAnswer"), shownChapter);

@@ -4,6 +4,7 @@
 
 #include "AppFixture.h"
 #include "ModLanguages.h"
+#include "QuizRoad.h"
 #include "Session.h"
 
 #include <QFontInfo>
@@ -33,17 +34,6 @@ std::vector<BankQuestion> Pool(const QStringList& partA, const QStringList& part
     return questions;
 }
 
-std::vector<BankQuestion> Distinct(int count)
-{
-    QStringList partA;
-    QStringList partB;
-    for (int i = 1; i <= count; ++i) {
-        partA << QString("Prompt %1").arg(i);
-        partB << QString("Answer %1").arg(i);
-    }
-    return Pool(partA, partB);
-}
-
 // 0.9 draws a question and makes its statement true; 0.0 makes it false.
 constexpr double TrueStatement = 0.9;
 constexpr double FalseStatement = 0.0;
@@ -65,22 +55,6 @@ private:
         fixture.app.State().Flip = flip;
         fixture.StartQuiz("TF", "Module = 'NTI'");
         QVERIFY(AppFixture::Window(TF));
-    }
-
-    static void ExpectAnswered(bool answered)
-    {
-        const auto* cmdTrue = AppFixture::Find<QPushButton>(TF, "CmdTrue");
-        const auto* next = AppFixture::Find<QPushButton>(TF, "CmdNextQuestion");
-        QCOMPARE(cmdTrue->isEnabled(), !answered);
-        QCOMPARE(AppFixture::Find<QPushButton>(TF, "CmdFalse")->isEnabled(), !answered);
-        QCOMPARE(next->isEnabled(), answered);
-        QCOMPARE(cmdTrue->isDefault(), !answered);
-        QCOMPARE(next->isDefault(), answered);
-        if (answered)
-            return;
-        QCOMPARE(AppFixture::Text(TF, "LblTrueFalse"), QString());
-        QVERIFY(AppFixture::Find<QLabel>(TF, "LblCorrectAnswer")->isHidden());
-        QVERIFY(!AppFixture::Find<QLabel>(TF, "LblAnswer")->font().strikeOut());
     }
 
     static void ExpectVerdict(bool right, const QString& correctAnswer)
@@ -134,38 +108,12 @@ private slots:
         QCOMPARE(AppFixture::Text(TF, "LblAnswer"), shown);
 
         AppFixture::Click(TF, "CmdTrue");
-        ExpectAnswered(true);
+        test::ExpectAnswered(TF, true);
         ExpectVerdict(statementTrue, flip ? partA[0] : partB[0]);
         AppFixture::Snapshot(AppFixture::Window(TF), QString("tf-") + QTest::currentDataTag());
         QCOMPARE(fixture.Correct(1), statementTrue ? 1 : 0);
         QCOMPARE(fixture.Missed(), statementTrue ? 0 : 1);
         QCOMPARE(AppFixture::Text(TF, "LblQsCorrect"), statementTrue ? QString(" 1") : QString(" 0"));
-    }
-
-    // Enter gives the verdict "true" while asking and goes on once answered;
-    // the next question clears the strike-through and the correct answer.
-    void statesAndEnter()
-    {
-        ScriptedRandom random({TrueStatement});
-        AppFixture fixture(Distinct(3), random);
-        Launch(fixture);
-        ExpectAnswered(false);
-        const QString first = AppFixture::Text(TF, "LblQuestion");
-        AppFixture::Snapshot(AppFixture::Window(TF), "tf-asking");
-
-        AppFixture::Click(TF, "CmdFalse");
-        ExpectAnswered(true);
-        ExpectVerdict(false, AppFixture::Text(TF, "LblAnswer"));
-        AppFixture::Snapshot(AppFixture::Window(TF), "tf-wrong");
-
-        AppFixture::PressEnter(TF);
-        ExpectAnswered(false);
-        QVERIFY(AppFixture::Text(TF, "LblQuestion") != first);
-        AppFixture::PressEnter(TF);
-        ExpectAnswered(true);
-        ExpectVerdict(true, AppFixture::Text(TF, "LblAnswer"));
-        QCOMPARE(AppFixture::Text(TF, "LblQsRemaining"), QString("Questions Remaining:   1"));
-        QCOMPARE(AppFixture::Text(TF, "LblPercentage"), QString("50.00"));
     }
 
     // Question, proposed and correct answers follow Flip and UseFrench, in

@@ -62,6 +62,8 @@ private slots:
         QTest::newRow("marks before a capital that takes none") << "vBhqle,em" << "Βηθλέεμ";
         QTest::newRow("parentheses") << "$h;mhn%" << "(ἤμην)";
         QTest::newRow("mark after a consonant passes") << "n," << "ν,";
+        QTest::newRow("mark between a consonant and a small vowel passes") << "n,a" << "ν,α";
+        QTest::newRow("marks before capital omega") << "vWdh," << "Ὠδή";
         QTest::newRow("mark with nothing to mark passes") << ", ;" << ", ;";
         QTest::newRow("unknown codes pass") << "1 + 2 = 3!" << "1 + 2 = 3!";
         QTest::newRow("nothing") << "" << "";

@@ -18,10 +18,6 @@
 using namespace lumenary;
 using lumenary::test::Question;
 
-namespace {
-
-} // namespace
-
 class TestDatabase : public QObject {
     Q_OBJECT
 
@@ -103,6 +99,20 @@ private slots:
         const test::TemporaryBank bank({Question(1, "Kings")});
         const auto doubled = bank.Folder().string() + "//" + "lm50data.db";
         const auto database = QuestionDatabase::Open(doubled);
+        QCOMPARE(RecordSet::OpenTable(database, "lm40data").RecordCount(), std::size_t{1});
+    }
+
+    // A file that is not written is read through a URI, in which these
+    // characters of a folder's name would otherwise end the path.
+    void readOnlyFileInAFolderNamedWithUriCharacters()
+    {
+        const test::TemporaryBank bank({Question(1, "Kings")});
+        const auto file = bank.Folder() / "why? #1 100% sure" / "lm50data.db";
+        std::filesystem::create_directory(file.parent_path());
+        std::filesystem::copy_file(bank.Path(), file);
+        ::chmod(file.c_str(), 0444);
+        const auto database = QuestionDatabase::Open(file);
+        QVERIFY(database->ReadOnly());
         QCOMPARE(RecordSet::OpenTable(database, "lm40data").RecordCount(), std::size_t{1});
     }
 

@@ -69,6 +69,7 @@ private slots:
         QTest::newRow("doubled quote in text") << "Module = 'O''Brien'" << Ids{};
         QTest::newRow("matches nothing") << "Module = 'Nothing'" << Ids{};
         QTest::newRow("by id") << "ID = 5" << Ids{5};
+        QTest::newRow("negative number") << "ID = -5 or ID = 2" << Ids{2};
         QTest::newRow("nested to the limit")
             << QString("(ID = 9 or ID = 1 and ").repeated(12) + "ID = 1" + QString(")").repeated(12) << Ids{1, 9};
         QTest::newRow("as long as allowed") << QString("ID = 4 or ").repeated(499) + "ID = 5" << Ids{4, 5};

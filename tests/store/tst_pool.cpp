@@ -2,9 +2,7 @@
 // Pool preparation: the count, the markers of exactly the pool's records, the
 // empty-pool message, and what a read-only file still allows.
 
-#include "ModCommonPreQuiz.h"
-#include "Session.h"
-#include "TestBank.h"
+#include "ServiceQuiz.h"
 
 #include <QtTest>
 
@@ -17,18 +15,14 @@ class TestPool : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        explicit Fixture(const std::vector<BankQuestion>& questions) : bank(questions) {}
-        void Open() { preQuiz.OpenQuestionDatabase(bank.Path()); }
+    // A quiz on a file of its own, and the number of its questions that match.
+    struct Fixture : test::ServiceQuiz {
+        explicit Fixture(const std::vector<BankQuestion>& questions) : ServiceQuiz(questions, random) {}
         long long Count(const std::string& where) const
         {
-            return bank.Number("SELECT count(*) FROM lm40data WHERE " + where);
+            return bank->Number("SELECT count(*) FROM lm40data WHERE " + where);
         }
-
-        test::TemporaryBank bank;
-        Session session;
-        test::RecordingPrompter prompter;
-        ModCommonPreQuiz preQuiz{session, prompter};
+        inline static test::SeededRandom random;
     };
 
     static std::vector<BankQuestion> KingsAndNti(int kings, int nti)
@@ -45,10 +39,8 @@ private slots:
     void marksExactlyThePool()
     {
         Fixture fixture(KingsAndNti(5, 6));
-        fixture.bank.Execute("UPDATE lm40data SET QuestionUsed = 1, Correct = 0, Chosen = 0");
-        fixture.Open();
-        fixture.session.QuizFilter = "Module = 'Kings'";
-        fixture.preQuiz.PrepareQuiz();
+        fixture.bank->Execute("UPDATE lm40data SET QuestionUsed = 1, Correct = 0, Chosen = 0");
+        fixture.Prepare("Module = 'Kings'");
         QVERIFY(fixture.session.PoolReady);
         QCOMPARE(fixture.session.QuestionCount, 5);
         QCOMPARE(fixture.Count("Module = 'Kings' AND Chosen = 1 AND QuestionUsed = 0 AND Correct = 1"), 5);
@@ -59,25 +51,12 @@ private slots:
         QVERIFY(fixture.prompter.messages.empty());
     }
 
-    void poolOfOne()
-    {
-        Fixture fixture(KingsAndNti(1, 3));
-        fixture.Open();
-        fixture.session.QuizFilter = "Module = 'Kings'";
-        fixture.preQuiz.PrepareQuiz();
-        QCOMPARE(fixture.session.QuestionCount, 1);
-        QCOMPARE(fixture.Count("ID = 1 AND Chosen = 1 AND QuestionUsed = 0 AND Correct = 1"), 1);
-    }
-
     void emptyPoolKeepsThePreviousQuiz()
     {
         Fixture fixture(KingsAndNti(4, 3));
-        fixture.Open();
-        fixture.session.QuizFilter = "Module = 'Kings'";
-        fixture.preQuiz.PrepareQuiz();
+        fixture.Prepare("Module = 'Kings'");
         fixture.session.QuestionsAsked = 2;
-        fixture.session.QuizFilter = "Module = 'Popes'";
-        fixture.preQuiz.PrepareQuiz();
+        fixture.Prepare("Module = 'Popes'");
         QVERIFY(!fixture.session.PoolReady);
         QCOMPARE(fixture.session.QuestionCount, 4);
         QCOMPARE(fixture.session.QuestionsAsked, 2);
@@ -90,9 +69,7 @@ private slots:
     void preparingTwiceGivesTheSameState()
     {
         Fixture fixture(KingsAndNti(3, 9));
-        fixture.Open();
-        fixture.session.QuizFilter = "Module = 'NTI'and (Category= 1 or Category= 2)";
-        fixture.preQuiz.PrepareQuiz();
+        fixture.Prepare("Module = 'NTI'and (Category= 1 or Category= 2)");
         const int first = fixture.session.QuestionCount;
         fixture.preQuiz.PrepareQuiz();
         QCOMPARE(fixture.session.QuestionCount, first);
@@ -103,10 +80,8 @@ private slots:
     void missedReviewNarrowsToTheMissed()
     {
         Fixture fixture(KingsAndNti(6, 2));
-        fixture.Open();
-        fixture.session.QuizFilter = "Module = 'Kings'";
-        fixture.preQuiz.PrepareQuiz();
-        fixture.bank.Execute("UPDATE lm40data SET Correct = 0 WHERE ID IN (2, 5)");
+        fixture.Prepare("Module = 'Kings'");
+        fixture.bank->Execute("UPDATE lm40data SET Correct = 0 WHERE ID IN (2, 5)");
         fixture.session.QuizFilter += "and Correct=0";
         fixture.preQuiz.PrepareQuiz();
         QCOMPARE(fixture.session.QuestionCount, 2);
@@ -120,11 +95,9 @@ private slots:
     void poolsBeyondSixteenBits()
     {
         Fixture fixture(KingsAndNti(0, 0));
-        fixture.bank.Execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000)"
-                             " INSERT INTO lm40data (ID, Module, English, Hebrew) SELECT i, 'Big', 'q', 'a' FROM n");
-        fixture.Open();
-        fixture.session.QuizFilter = "Module = 'Big'";
-        fixture.preQuiz.PrepareQuiz();
+        fixture.bank->Execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000)"
+                              " INSERT INTO lm40data (ID, Module, English, Hebrew) SELECT i, 'Big', 'q', 'a' FROM n");
+        fixture.Prepare("Module = 'Big'");
         QCOMPARE(fixture.session.QuestionCount, 40000);
         QCOMPARE(fixture.session.QuestionsRemaining, 40000);
         QCOMPARE(fixture.Count("Chosen = 1"), 40000);
@@ -132,17 +105,16 @@ private slots:
 
     void readOnlyFileStillPrepares()
     {
-        Fixture fixture(KingsAndNti(3, 0));
-        ::chmod(fixture.bank.Path().c_str(), 0444);
-        fixture.Open();
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
-        QCOMPARE(fixture.prompter.messages[0].title, std::string("Results Not Saved"));
-        fixture.session.QuizFilter = "Module = 'Kings'";
-        fixture.preQuiz.PrepareQuiz();
-        QVERIFY(fixture.session.PoolReady);
-        QCOMPARE(fixture.session.QuestionCount, 3);
-        QCOMPARE(fixture.Count("Chosen = 1"), 0);
-        QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
+        const test::TemporaryBank bank(KingsAndNti(3, 0));
+        ::chmod(bank.Path().c_str(), 0444);
+        test::ServiceQuiz quiz(bank.Path(), Fixture::random);
+        QCOMPARE(quiz.prompter.messages.size(), std::size_t{1});
+        QCOMPARE(quiz.prompter.messages[0].title, std::string("Results Not Saved"));
+        quiz.Prepare("Module = 'Kings'");
+        QVERIFY(quiz.session.PoolReady);
+        QCOMPARE(quiz.session.QuestionCount, 3);
+        QCOMPARE(bank.Number("SELECT count(*) FROM lm40data WHERE Chosen = 1"), 0);
+        QCOMPARE(quiz.prompter.messages.size(), std::size_t{1});
     }
 };
 

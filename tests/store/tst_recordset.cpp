@@ -55,13 +55,16 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(NoCurrentRecord, pool.Edit());
     }
 
-    void nullFieldReadsAsNull()
+    void fieldsReadAsKept()
     {
         const test::TemporaryBank bank({Question(1, "Kings")});
         auto table = RecordSet::OpenTable(QuestionDatabase::Open(bank.Path()), "lm40data");
         table.MoveFirst();
         QVERIFY(IsNull(table.Field("French")));
         QCOMPARE(FieldText(table.Field("French")), std::string());
+        // Numbers kept as text or as reals, as another program may keep them.
+        QCOMPARE(FieldNumber(std::string(" 12")), 12);
+        QCOMPARE(FieldText(2.50) + "/" + FieldText(12.0), std::string("2.5/12"));
     }
 
     void updateReachesTheFileAndClones()

@@ -4,13 +4,12 @@
 // line; "Review Due Questions" from its menu entry through a whole review and
 // its retry; and a file that cannot be written running a review from memory.
 
-#include "AppFixture.h"
 #include "ModLanguages.h"
+#include "QuizRoad.h"
 #include "Session.h"
 #include "TestClock.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QRadioButton>
 
 #include <optional>
@@ -46,28 +45,6 @@ std::vector<BankQuestion> KingsAndGreek()
     for (std::int64_t id = 9; id <= 12; ++id)
         questions.push_back(Question(id, "Greek"));
     return questions;
-}
-
-// Judges the question on screen in the engine's window, right or wrong as
-// far as the engine lets the test choose (the chapter of question n is n),
-// and goes on to the next.
-void Judge(const QString& engine, bool right, std::int64_t onScreen = 0)
-{
-    if (engine == "Flashcard") {
-        AppFixture::Click(Card, "CmdShowAnswer");
-        AppFixture::Click(Card, right ? "CmdCorrect" : "CmdIncorrect");
-        return;
-    }
-    const QString window = engine == "TF" ? "FrmTF" : engine == "SA" ? "FrmSA" : engine == "MC" ? "FrmMC" : "FrmMCGrk";
-    if (engine == "TF") {
-        AppFixture::Click(window, right ? "CmdTrue" : "CmdFalse");
-    } else {
-        const QString box = engine == "SA" ? "TxtChapter" : "TxtAnswer";
-        const QString rightText = engine == "Tense" ? "2" : QString::number(onScreen);
-        AppFixture::Find<QLineEdit>(window, box)->setText(right ? rightText : "0");
-        AppFixture::Click(window, "CmdOK");
-    }
-    AppFixture::Click(window, "CmdNextQuestion");
 }
 
 QString Runs(const TemporaryBank& bank)
@@ -111,20 +88,13 @@ private slots:
         AppFixture fixture(ChapterBank(), random, clock);
         QVERIFY(fixture.Start());
         auto& session = fixture.app.State();
-        session.QuizFilter = "Module = 'NTI'";
         ModLanguages(session).SetEnglishFonts();
-        if (engine == "Tense") {
-            fixture.app.MainWindow().QuizSelected();
-            fixture.app.MainWindow().StartGreekTenseQuiz();
-        } else {
-            fixture.app.MainWindow().QuizType = engine;
-            fixture.app.MainWindow().BeginQuiz();
-        }
+        fixture.StartQuiz(engine == "Tense" ? "tense" : engine, "Module = 'NTI'");
         QStringList verdicts;
         for (const bool right : {false, true}) {
             clock.Advance(std::chrono::milliseconds(1500));
             const auto id = session.CurrentQuestionID;
-            Judge(engine, right, id);
+            AnswerAndGoOn(fixture, right);
             verdicts << QStringLiteral("%1 %2 %3").arg(id).arg(way).arg(session.AnswerCorrect ? 1 : 0);
         }
         const auto onScreen = session.CurrentQuestionID;
@@ -182,7 +152,7 @@ private slots:
         AppFixture::Click(window, "OptQuiz(2)");
         for (const QString& control : clicks)
             AppFixture::Click(window, control);
-        Judge("Flashcard", true);
+        AnswerAndGoOn(fixture, true);
         QCOMPARE(QString::fromStdString(fixture.bank.Text("SELECT Subject FROM StudyRun")), subject);
     }
 
@@ -208,7 +178,7 @@ private slots:
         for (int asked = 0; asked < 8; ++asked) {
             if (asked % 3 == 0)
                 missed.insert(session.CurrentQuestionID);
-            Judge("Flashcard", asked % 3 != 0);
+            AnswerAndGoOn(fixture, asked % 3 != 0);
         }
         QCOMPARE(fixture.prompter.messages.size(), std::size_t(2)); // last question, retry declined
         QVERIFY(fixture.app.MainWindow().isVisible());
@@ -259,11 +229,11 @@ private slots:
         std::set<std::int64_t> reviewed;
         for (int asked = 0; asked < 3; ++asked) {
             reviewed.insert(session.CurrentQuestionID);
-            Judge("Flashcard", asked != 0);
+            AnswerAndGoOn(fixture, asked != 0);
         }
         QCOMPARE(reviewed, missed);
         QCOMPARE(session.QuestionCount, 1);
-        Judge("Flashcard", true);
+        AnswerAndGoOn(fixture, true);
         QVERIFY(!AppFixture::Window(Card));
 
         QCOMPARE(Runs(fixture.bank), QString("Flashcard B Kings of Judah (1-6) parent - asked 8 right 5 completed 1"
@@ -354,7 +324,7 @@ private slots:
         first->app.MainWindow().QuizType = "Flashcard";
         first->app.MainWindow().BeginQuiz();
         for (int asked = 0; asked < 4; ++asked)
-            Judge("Flashcard", false);
+            AnswerAndGoOn(*first, false);
         const auto file = first->bank.Path();
         QVERIFY(::chmod(file.c_str(), 0444) == 0);
 
@@ -372,7 +342,7 @@ private slots:
         AppFixture::Click(Due, "CmdOK");
         QCOMPARE(app.State().QuestionCount, 4);
         for (int asked = 0; asked < 4; ++asked)
-            Judge("Flashcard", true);
+            AnswerAndGoOn(app.State(), first->bank, true);
         QCOMPARE(app.State().QuestionDatabase->Sql().execAndGet("SELECT count(*) FROM StudyAnswer").getInt(), 8);
         QCOMPARE(prompter.messages.size(), std::size_t(2)); // and the last-question notice, nothing more
         QCOMPARE(app.MainWindow().findChild<QLabel*>("LblDueToday")->text(), QString("Nothing due today"));

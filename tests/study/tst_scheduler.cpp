@@ -113,7 +113,7 @@ private slots:
         const auto day = ParseDay("2024-02-29");
         QVERIFY(day);
         QCOMPARE(DayText(*day), std::string("2024-02-29"));
-        for (const char* bad : {"2023-02-29", "2024-2-29", "2024-02-29x", "", "abcd-ef-gh", "2024-13-01"})
+        for (const char* bad : {"2023-02-29", "2024-2-29", "2024-02-29x", "", "abcd-ef-gh", "2024-13-01", "2024-1x-05"})
             QVERIFY2(!ParseDay(bad), bad);
         const Moment moment{std::chrono::sys_days(*day) + std::chrono::hours(13) + std::chrono::minutes(5)
                                 + std::chrono::seconds(9) + Milliseconds(700),

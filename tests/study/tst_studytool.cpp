@@ -3,14 +3,10 @@
 // check` make of it, and a bank upgrade keeping it.
 
 #include "BankUpgrade.h"
-#include "FieldValue.h"
-#include "ModCommonPreQuiz.h"
-#include "ModCommonQuiz.h"
-#include "Session.h"
-#include "TestBank.h"
+#include "ProgramRun.h"
+#include "ServiceQuiz.h"
 #include "TestClock.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace lumenary;
@@ -18,52 +14,19 @@ using namespace lumenary::test;
 
 namespace {
 
-struct Tool {
-    int exitCode = -1;
-    QStringList lines;
-    QString err;
-};
-
-Tool RunTool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(LUMENARY_DB), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 std::vector<BankQuestion> Bank()
 {
     return {Question(1, "Kings"), Question(2, "Kings"), Question(3, "Kings"), Question(4, "Greek"),
             Question(5, "Greek")};
 }
 
-// A quiz on the file through the program's own services, each draw judged
-// as the verdicts say.
-class Quiz {
-public:
-    explicit Quiz(const std::filesystem::path& file) { preQuiz.OpenQuestionDatabase(file); }
-
-    void Answer(const std::string& module, const std::vector<bool>& verdicts)
-    {
-        session.QuizFilter = "Module = '" + module + "'";
-        preQuiz.PrepareQuiz();
-        for (const bool right : verdicts) {
-            common.DrawRandomQuestion();
-            session.CurrentQuestionID = FieldNumber(session.QuizRecordset->Field("ID"));
-            session.AnswerCorrect = right;
-            common.RecordAnswer("Flashcard");
-        }
-    }
-
-    Session session;
-    RecordingPrompter prompter;
+// A quiz of the module on 7 December, its first questions judged as the verdicts say.
+void Quiz(const TemporaryBank& bank, const std::string& module, const std::vector<bool>& verdicts)
+{
     SeededRandom random;
     TestClock clock;
-    ModCommonPreQuiz preQuiz{session, prompter};
-    ModCommonQuiz common{session, prompter, random, clock};
-};
+    ServiceQuiz(bank.Path(), random, clock).Answer(module, verdicts);
+}
 
 QString File(const TemporaryBank& bank)
 {
@@ -102,15 +65,12 @@ private slots:
         QFETCH(QStringList, day);
         QFETCH(QStringList, lines);
         const TemporaryBank bank(Bank());
-        {
-            Quiz quiz(bank.Path());
-            quiz.Answer("Kings", {true, true, false});
-            quiz.Answer("Greek", {false});
-        }
-        const Tool tool = RunTool(QStringList{"study", File(bank)} + day);
+        Quiz(bank, "Kings", {true, true, false});
+        Quiz(bank, "Greek", {false});
+        const Run tool = RunLumenaryDb(QStringList{"study", File(bank)} + day);
         QCOMPARE(tool.exitCode, 0);
-        QCOMPARE(tool.lines, lines);
-        QCOMPARE(RunTool({"check", File(bank)}).lines.filter("study").size(), 0);
+        QCOMPARE(tool.Lines(), lines);
+        QCOMPARE(RunLumenaryDb({"check", File(bank)}).Lines().filter("study").size(), 0);
     }
 
     void studyCommandRefusesBadInput_data()
@@ -125,34 +85,31 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         const TemporaryBank bank(Bank());
-        const Tool tool = RunTool(QStringList{"study", File(bank)} + arguments);
+        const Run tool = RunLumenaryDb(QStringList{"study", File(bank)} + arguments);
         QCOMPARE(tool.exitCode, 2);
         QVERIFY2(tool.err.startsWith("lumenary-db: "), qPrintable(tool.err));
-        QVERIFY(tool.lines.isEmpty());
+        QVERIFY(tool.Lines().isEmpty());
     }
 
     // A file never quizzed has no record; the totals are all nought.
     void studyCommandOnAFileWithoutRecord()
     {
         const TemporaryBank bank(Bank());
-        QCOMPARE(RunTool({"study", File(bank)}).lines,
+        QCOMPARE(RunLumenaryDb({"study", File(bank)}).Lines(),
                  QStringList{"Total: 0 answers, 0 cards, 0 due, 0 right in the last 30 days"});
     }
 
     void checkFindsRecordFaults()
     {
         const TemporaryBank bank(Bank());
-        {
-            Quiz quiz(bank.Path());
-            quiz.Answer("Kings", {true, false});
-        }
+        Quiz(bank, "Kings", {true, false});
         bank.Execute("INSERT INTO StudyAnswer (RunID, QuestionID, Way, AnsweredAt, StudyDay, Correct, Millis) "
                      "VALUES (99, 1, 'A', '2026-12-07T10:00:00Z', '2026-12-07', 1, 5)");
         bank.Execute("INSERT INTO StudyCard VALUES (4, 'B', 0, 11, '2026-12-07', '2026-12-07', 1, 1)");
         bank.Execute("INSERT INTO StudyCard VALUES (5, 'B', 2.5, 5, '2026-12-07', 'soon', 0, 0)");
-        const Tool tool = RunTool({"check", File(bank)});
+        const Run tool = RunLumenaryDb({"check", File(bank)});
         QCOMPARE(tool.exitCode, 1);
-        const QStringList faults = tool.lines.filter("study");
+        const QStringList faults = tool.Lines().filter("study");
         QCOMPARE(faults, (QStringList{
             "study answer " + QString::number(bank.Number("SELECT max(ID) FROM StudyAnswer")) + ": its run 99 does not exist",
             "study card of question 4 way B: stability 0 is not above zero",
@@ -168,10 +125,7 @@ private slots:
     void upgradeKeepsTheRecord()
     {
         const TemporaryBank copy(Bank());
-        {
-            Quiz quiz(copy.Path());
-            quiz.Answer("Kings", {true, true, true});
-        }
+        Quiz(copy, "Kings", {true, true, true});
         auto newer = Bank();
         newer.erase(newer.begin() + 2);
         newer[0].english = "Reworded";
@@ -185,7 +139,7 @@ private slots:
         QVERIFY(UpgradeQuestionCopy(copy.Path(), bank.Path()).has_value());
         QCOMPARE(copy.Number("SELECT count(*) FROM lm40data WHERE ID = 3"), 0LL);
         QCOMPARE(counts(), QString("1/3/1"));
-        const QStringList lines = RunTool({"study", File(copy), "--day", "2026-12-07"}).lines;
+        const QStringList lines = RunLumenaryDb({"study", File(copy), "--day", "2026-12-07"}).Lines();
         QCOMPARE(lines.first(), QString("(questions no longer in the bank): 1 answers, 1 cards, 0 due, 1 right in the "
                                         "last 30 days"));
     }

@@ -13,8 +13,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QtTest>
+
+#include <map>
 
 namespace lumenary::test {
 
@@ -72,6 +75,18 @@ public:
         QWidget* top = Window(window);
         QVERIFY2(top, qPrintable(window));
         QTest::keyClick(top->focusWidget() ? top->focusWidget() : top, Qt::Key_Return);
+    }
+
+    // A key pressed on the window itself, by its name ("a", "Return", "F1"),
+    // with the text a character key types.
+    static void PressKey(QWidget* window, const QString& name)
+    {
+        static const std::map<QString, Qt::Key> keys{
+            {"a", Qt::Key_A},       {"7", Qt::Key_7},   {"Return", Qt::Key_Return}, {"Escape", Qt::Key_Escape},
+            {"Backspace", Qt::Key_Backspace}, {"F1", Qt::Key_F1}, {"Left", Qt::Key_Left}, {"Shift", Qt::Key_Shift},
+            {"PageDown", Qt::Key_PageDown}};
+        QKeyEvent press(QEvent::KeyPress, keys.at(name), Qt::NoModifier, name.size() == 1 ? name : QString());
+        QApplication::sendEvent(window, &press);
     }
 
     void Choose(const QString& entry)

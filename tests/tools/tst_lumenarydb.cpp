@@ -3,48 +3,23 @@
 // exit codes; check on small banks with one fault each.
 
 #include "FullDisk.h"
+#include "ProgramRun.h"
 #include "QuestionBank.h"
 #include "TestBank.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace lumenary;
-using lumenary::test::Question;
+using namespace lumenary::test;
 
 namespace {
 
-struct Run {
-    bool crashed = true;
-    int exitCode = -1;
-    QString out;
-    QString err;
-
-    QStringList Lines() const { return out.split('\n', Qt::SkipEmptyParts); }
-};
-
-Run RunTool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(LUMENARY_DB), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() != QProcess::NormalExit, process.exitCode(),
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
 Run RunCheck(const QString& database, const QStringList& windows)
 {
-    return RunTool(QStringList{"check", database} + windows);
-}
-
-void WriteFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    return RunLumenaryDb(QStringList{"check", database} + windows);
 }
 
 QByteArray WithNul(QByteArray content)
@@ -78,6 +53,9 @@ std::vector<BankQuestion> SoundBank()
     questions.push_back(WithSides(Question(22, "Hebrew", 7, {}, "qal"), "to say", "אָמַר"));
     questions.push_back(
         WithSides(Question(23, "Greek Elementary Principal Parts", 1, {}, "Future"), "λύω", "λύσω"));
+    // A principal part may rightly be its lexical form again.
+    questions.push_back(
+        WithSides(Question(24, "Greek Elementary Principal Parts", 2, {}, "Perfect Active"), "οἶδα", "οἶδα"));
     return questions;
 }
 
@@ -112,20 +90,20 @@ private slots:
     {
         QTemporaryDir folder;
         QDir().mkdir(folder.filePath("csv"));
-        WriteFile(folder.filePath("csv/a.csv"),
+        QVERIFY(WriteFile(folder.filePath("csv/a.csv"),
                   Header + "3,Kings,,,,na,\"Son of Solomon, first king of Judah\",,Rehoboam\n"
-                           "1,Kings,,,,na,\"He said \"\"no\"\"\",,Asa\n");
-        WriteFile(folder.filePath("csv/b.csv"), Header + "2,NTI,1,Matthew,5,na,Sermon on the Mount,,Matthew 5\n");
+                           "1,Kings,,,,na,\"He said \"\"no\"\"\",,Asa\n"));
+        QVERIFY(WriteFile(folder.filePath("csv/b.csv"), Header + "2,NTI,1,Matthew,5,na,Sermon on the Mount,,Matthew 5\n"));
         const QString db = folder.filePath("out.db");
-        const auto build = RunTool({"build", folder.filePath("csv"), db});
+        const auto build = RunLumenaryDb({"build", folder.filePath("csv"), db});
         QCOMPARE(build.exitCode, 0);
         QVERIFY(QFile::exists(db));
 
-        const auto all = RunTool({"select", db, "Module = 'kings' or Category= 1"});
+        const auto all = RunLumenaryDb({"select", db, "Module = 'kings' or Category= 1"});
         QCOMPARE(all.exitCode, 0);
         QCOMPARE(all.out, QString("1\tKings\n2\tNTI\n3\tKings\n"));
 
-        const auto bad = RunTool({"select", db, "Module = 'Kings"});
+        const auto bad = RunLumenaryDb({"select", db, "Module = 'Kings"});
         QCOMPARE(bad.exitCode, 2);
         QVERIFY(bad.err.contains("Module = 'Kings"));
         QCOMPARE(bad.err.count('\n'), 1);
@@ -163,16 +141,14 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir folder;
         QDir().mkdir(folder.filePath("csv"));
-        WriteFile(folder.filePath("csv/a.csv"), content);
+        QVERIFY(WriteFile(folder.filePath("csv/a.csv"), content));
         const QString db = folder.filePath("out.db");
-        WriteFile(db, "previous build");
-        const auto build = RunTool({"build", folder.filePath("csv"), db});
+        QVERIFY(WriteFile(db, "previous build"));
+        const auto build = RunLumenaryDb({"build", folder.filePath("csv"), db});
         QCOMPARE(build.exitCode, 2);
         QVERIFY2(build.err.contains(message), qPrintable(build.err));
         QCOMPARE(build.err.count('\n'), 1);
-        QFile previous(db);
-        QVERIFY(previous.open(QIODevice::ReadOnly));
-        QCOMPARE(previous.readAll(), QByteArray("previous build"));
+        QCOMPARE(FileContent(db.toStdString()), QByteArray("previous build"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"out.db"});
     }
 
@@ -180,11 +156,11 @@ private slots:
     // bank it was to replace stays whole.
     void buildOnAFullDiskKeepsTheOldBank()
     {
-        lumenary::test::FullDisk disk;
-        const lumenary::test::TemporaryBank old({lumenary::test::Question(1, "Kings")});
+        FullDisk disk;
+        const TemporaryBank old({Question(1, "Kings")});
         disk.SetFull(true);
-        QVERIFY_THROWS_EXCEPTION(lumenary::BankError,
-                                 lumenary::WriteQuestionDatabase({lumenary::test::Question(2, "NTI")}, old.Path()));
+        QVERIFY_THROWS_EXCEPTION(BankError,
+                                 WriteQuestionDatabase({Question(2, "NTI")}, old.Path()));
         disk.SetFull(false);
         QCOMPARE(old.Number("SELECT ID FROM lm40data"), 1);
         QCOMPARE(old.Text("PRAGMA integrity_check"), std::string("ok"));
@@ -211,14 +187,14 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
-        const auto run = RunTool(arguments);
+        const auto run = RunLumenaryDb(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(exitCode == 0 ? run.out.contains("Usage") : !run.err.isEmpty());
     }
 
     void checkPassesASoundBank()
     {
-        const test::TemporaryBank bank(SoundBank());
+        const TemporaryBank bank(SoundBank());
         const auto run = RunCheck(QString::fromStdString(bank.Path().string()), KingsOnly);
         QCOMPARE(run.Lines(), QStringList{});
         QCOMPARE(run.exitCode, 0);
@@ -297,6 +273,9 @@ private slots:
         QTest::newRow("line break in a field")
             << "UPDATE lm40data SET Book = 'Matt' || char(13, 10) || 'hew' WHERE ID = 20" << KingsOnly
             << QStringList{"ID 20 (NTI): Book holds a control character: \"Matt\\r\\nhew\""};
+        QTest::newRow("empty answer: missing, and held by no prompt")
+            << "UPDATE lm40data SET Hebrew = '' WHERE ID = 20" << KingsOnly
+            << QStringList{"ID 20 (NTI): Hebrew is missing"};
         QTest::newRow("prompt holds its answer")
             << "UPDATE lm40data SET English = 'The ANSWER 5, son of Asa' WHERE ID = 5" << KingsOnly
             << QStringList{"ID 5 (Kings): English holds its own answer \"Answer 5\""};
@@ -318,7 +297,7 @@ private slots:
         QFETCH(QString, sql);
         QFETCH(QStringList, windows);
         QFETCH(QStringList, lines);
-        const test::TemporaryBank bank(SoundBank());
+        const TemporaryBank bank(SoundBank());
         bank.Execute(sql.toStdString());
         const auto run = RunCheck(QString::fromStdString(bank.Path().string()), windows);
         QCOMPARE(run.Lines(), lines);
@@ -339,11 +318,8 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir folder;
         const QString path = folder.filePath("lm50data.db");
-        if (!content.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
+        if (!content.isEmpty())
+            QVERIFY(WriteFile(path, content));
         const auto run = RunCheck(path, {});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -355,20 +331,19 @@ private slots:
     // nothing else, exit 1, never a crash.
     void checkReportsDamage_data()
     {
-        QTest::addColumn<test::Damage>("damage");
-        QTest::newRow("truncated") << test::Damage::Truncated;
-        QTest::newRow("garbage pages") << test::Damage::GarbagePages;
+        QTest::addColumn<Damage>("damage");
+        QTest::newRow("truncated") << Damage::Truncated;
+        QTest::newRow("garbage pages") << Damage::GarbagePages;
     }
 
     void checkReportsDamage()
     {
-        QFETCH(test::Damage, damage);
+        QFETCH(Damage, damage);
         QTemporaryDir folder;
         const std::filesystem::path file = folder.filePath("lm50data.db").toStdString();
-        test::WriteLargeBank(file);
-        test::DamageFile(file, damage);
+        WriteLargeBank(file);
+        DamageFile(file, damage);
         const auto run = RunCheck(QString::fromStdString(file.string()), KingsOnly);
-        QVERIFY(!run.crashed);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, QString());
         QVERIFY(!run.Lines().isEmpty());
@@ -378,7 +353,7 @@ private slots:
 
     void checkRefusesUnknownWindow()
     {
-        const test::TemporaryBank bank(SoundBank());
+        const TemporaryBank bank(SoundBank());
         const auto run = RunCheck(QString::fromStdString(bank.Path().string()), {"FrmKings", "FrmNowhere"});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, QString("lumenary-db: no selection window is called \"FrmNowhere\"\n"));
