@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QResource>
 #include <QSvgRenderer>
 
 using namespace lumenary;
@@ -42,6 +43,9 @@ private slots:
         QVERIFY(fixture.Start());
         auto* portrait = AppFixture::Find<QWidget>("FrmMain", "PicPortrait");
         QVERIFY(portrait);
+        const QResource ready(QStringLiteral(":/images/portrait.pixels")); // read in place: stored uncompressed
+        QVERIFY(ready.isValid());
+        QCOMPARE(ready.compressionAlgorithm(), QResource::NoCompression);
         QSvgRenderer shapes(QStringLiteral(":/images/portrait.svg"));
         QCOMPARE(shapes.defaultSize().scaled(portrait->size(), Qt::KeepAspectRatio), shapes.defaultSize());
 
