@@ -2,12 +2,11 @@
 // Time from choosing "Custom Data Editor" to the editor built, filled with a
 // subject of 5,000 questions (English, Greek and Hebrew) and painted. Prints figures.
 
-#include "BenchSupport.h"
+#include "BenchProgram.h"
 #include "FontResolver.h"
 #include "FrmMain.h"
 #include "LumenaryApp.h"
 #include "QuestionBank.h"
-#include "RandomSource.h"
 #include "WindowRegistry.h"
 
 #include <QAction>
@@ -50,11 +49,8 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     const auto bank = std::filesystem::path(folder.path().toStdString()) / "lm50data.db";
     WriteQuestionDatabase(OwnSubject(), bank);
-    SilentPrompter prompter;
-    ClockRandomSource random;
-    LumenaryApp app(prompter, random, [] {});
-    app.Start(bank);
-    Settle();
+    BenchProgram program(bank);
+    LumenaryApp& app = program.App();
 
     auto* entry = app.MainWindow().findChild<QAction*>("MnuCustomDataEditor");
     std::vector<double> times;

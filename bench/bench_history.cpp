@@ -5,12 +5,11 @@
 // Prints the indexes' first build on such a record, the opening of the window
 // from its menu entry, each period chosen, and the chart's redraw.
 
-#include "BenchSupport.h"
+#include "BenchProgram.h"
 #include "FontResolver.h"
 #include "FrmMain.h"
 #include "HistoryChart.h"
 #include "LumenaryApp.h"
-#include "RandomSource.h"
 #include "Session.h"
 #include "StudyDay.h"
 
@@ -102,11 +101,8 @@ int main(int argc, char* argv[])
                     timer.nsecsElapsed() / 1e6);
     }
 
-    SilentPrompter prompter;
-    ClockRandomSource random;
-    LumenaryApp app(prompter, random, [] {}, clock);
-    app.Start(bank);
-    Settle();
+    BenchProgram program(bank, clock);
+    LumenaryApp& app = program.App();
 
     auto* entry = app.MainWindow().findChild<QAction*>("MnuStudyHistory");
     StepTimes times;

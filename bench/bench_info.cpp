@@ -3,13 +3,11 @@
 // and painted, and from choosing one advertiser to the next shown in the open
 // directory window. Prints figures.
 
-#include "BenchSupport.h"
+#include "BenchProgram.h"
 #include "FontResolver.h"
 #include "FrmMain.h"
 #include "LumenaryApp.h"
-#include "Prompter.h"
 #include "QuestionBank.h"
-#include "RandomSource.h"
 #include "WindowRegistry.h"
 
 #include <QAction>
@@ -55,11 +53,8 @@ int main(int argc, char* argv[])
     WriteQuestionDatabase({BankQuestion{.source = {}, .id = 1, .module = "NTI", .category = 1, .book = {},
                                         .chapter = {}, .theme = {}, .english = "Q", .french = {}, .hebrew = "A"}},
                           bank);
-    SilentPrompter prompter;
-    ClockRandomSource random;
-    LumenaryApp app(prompter, random, [] {});
-    app.Start(bank);
-    Settle();
+    BenchProgram program(bank);
+    LumenaryApp& app = program.App();
 
     const std::pair<const char*, const char*> windows[] = {
         {"MnuAboutAdvertising", "FrmAboutAdvertising"}, {"MnuTroubleshooting", "FrmTroubleshooting"},

@@ -4,12 +4,11 @@
 // "Next Question" to the next question on screen (draw, blacklist refill and
 // wrong answers included). Prints figures.
 
-#include "BenchSupport.h"
+#include "BenchProgram.h"
 #include "FontResolver.h"
 #include "FrmMain.h"
 #include "LumenaryApp.h"
 #include "ModLanguages.h"
-#include "RandomSource.h"
 #include "Session.h"
 
 #include <QAbstractButton>
@@ -34,11 +33,8 @@ void MeasureMultipleChoice(const char* pool, const std::function<std::string(int
     constexpr int questions = 300;
     QTemporaryDir folder;
     const auto bank = MakeBank(folder.path(), poolSize, answer);
-    SilentPrompter prompter;
-    ClockRandomSource random;
-    LumenaryApp app(prompter, random, [] {});
-    app.Start(bank);
-    Settle();
+    BenchProgram program(bank);
+    LumenaryApp& app = program.App();
     ModLanguages(app.State()).SetEnglishFonts();
     app.State().QuizFilter = "Module = 'NTI'";
     app.MainWindow().QuizType = "MC";

@@ -4,11 +4,10 @@
 // Prints the opening of the window from its menu entry under each option,
 // a sort by the question text, and a jump to the last row.
 
-#include "BenchSupport.h"
+#include "BenchProgram.h"
 #include "FontResolver.h"
 #include "FrmMain.h"
 #include "LumenaryApp.h"
-#include "RandomSource.h"
 #include "Session.h"
 #include "StudyDay.h"
 
@@ -77,11 +76,8 @@ int main(int argc, char* argv[])
     const SystemClock clock;
     FillRecord(bank, StudyDayOf(clock.Now()));
 
-    SilentPrompter prompter;
-    ClockRandomSource random;
-    LumenaryApp app(prompter, random, [] {}, clock);
-    app.Start(bank);
-    Settle();
+    BenchProgram program(bank, clock);
+    LumenaryApp& app = program.App();
     std::printf("%d questions, each missed 3 times\n", PoolSize);
 
     StepTimes times;
