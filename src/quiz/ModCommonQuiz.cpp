@@ -42,7 +42,8 @@ bool ModCommonQuiz::DrawRandomQuestion()
         pool.MoveFirst();
         pool.Move(position);
         try {
-            pool.Field("ID"); // a removed record shows here on a file that cannot be written
+            // A removed record shows here on a file that cannot be written.
+            TakeUpDirection(FieldNumber(pool.Field("ID")));
             pool.Edit();
             pool.SetField("QuestionUsed", std::int64_t{1});
             pool.Update();
@@ -58,6 +59,16 @@ bool ModCommonQuiz::DrawRandomQuestion()
         return true;
     }
     return false;
+}
+
+void ModCommonQuiz::TakeUpDirection(std::int64_t questionId)
+{
+    directionChanged_ = false;
+    const auto found = session_.QuestionDirections.find(questionId);
+    if (found == session_.QuestionDirections.end() || found->second == session_.Direction())
+        return;
+    session_.SetDirection(found->second);
+    directionChanged_ = true;
 }
 
 void ModCommonQuiz::DropRemovedQuestion()
@@ -154,7 +165,8 @@ std::int64_t ModCommonQuiz::WriteStudyAnswer(std::string_view engine)
     StudyRecord record(*session_.QuestionDatabase);
     std::int64_t runId = runId_;
     if (runId == 0) {
-        runId = record.BeginRun({std::string(engine), way, session_.QuizSubject, session_.QuizFilter,
+        const char* runWay = session_.QuestionDirections.empty() ? way : way::Mixed;
+        runId = record.BeginRun({std::string(engine), runWay, session_.QuizSubject, session_.QuizFilter,
                                   parentRunId_ != 0 ? std::optional(parentRunId_) : std::nullopt},
                                  runStartedAt_);
     }

@@ -50,6 +50,10 @@ public:
     // A question another program has removed meanwhile leaves the pool (the
     // user is told once); false when none is left to draw.
     bool DrawRandomQuestion();
+    // Whether the question drawn last is asked in another direction or other
+    // fonts than the one before it (a pool that mixes ways): the quiz window
+    // then sets its fonts again.
+    bool DirectionChanged() const { return directionChanged_; }
     // After stirring the clock into the generator, a whole number from 0 to
     // n - 1, each with equal chance: floor(n * r) for a uniform r in [0, 1).
     std::size_t RandomIndex(std::size_t n);
@@ -74,6 +78,8 @@ public:
 
 private:
     void DropRemovedQuestion();
+    // The direction of the question drawn, where the pool gives each its own.
+    void TakeUpDirection(std::int64_t questionId);
     void ReportQuestionsRemoved();
     // False, with the reason told, when the question is no longer in the file.
     bool WriteMissedMarker();
@@ -91,6 +97,7 @@ private:
     std::int64_t retriedRunId_ = 0; // the run the next pool retries
     Moment runStartedAt_;
     Moment questionShownAt_;
+    bool directionChanged_ = false;
 };
 
 } // namespace lumenary

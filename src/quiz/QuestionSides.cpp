@@ -13,21 +13,31 @@ QString Text(const RecordSet& record, const char* field)
     return QString::fromStdString(FieldText(record.Field(field)));
 }
 
-const char* PartA(const Session& session)
+const char* PartA(bool useFrench)
 {
-    return session.UseFrench ? "French" : "English";
+    return useFrench ? "French" : "English";
 }
 
 } // namespace
 
+const char* QuestionField(bool flip, bool useFrench)
+{
+    return flip ? "Hebrew" : PartA(useFrench);
+}
+
+const char* AnswerField(bool flip, bool useFrench)
+{
+    return flip ? PartA(useFrench) : "Hebrew";
+}
+
 const char* QuestionField(const Session& session)
 {
-    return session.Flip ? "Hebrew" : PartA(session);
+    return QuestionField(session.Flip, session.UseFrench);
 }
 
 const char* AnswerField(const Session& session)
 {
-    return session.Flip ? PartA(session) : "Hebrew";
+    return AnswerField(session.Flip, session.UseFrench);
 }
 
 QString QuestionSide(const Session& session, const RecordSet& record)

@@ -102,6 +102,7 @@ void SelectionWindow::CmdOK_Click()
         return;
     RecordChoices();
     context_.session.QuizQuestionIDs.reset();
+    context_.session.QuestionDirections.clear();
     context_.session.QuizFilter = BuildFilter();
     context_.session.QuizSubject = DescribeSelection();
     // The window gives way to its quiz: it is not the last window closing.

@@ -15,4 +15,19 @@ void Session::ResetQuizCounters()
     std::iota(UndrawnPositions.begin(), UndrawnPositions.end(), std::size_t{0});
 }
 
+QuizDirection Session::Direction() const
+{
+    return {Flip, UseFrench, QuestionFontName, QuestionFontSize, AnswerFontName, AnswerFontSize};
+}
+
+void Session::SetDirection(const QuizDirection& direction)
+{
+    Flip = direction.Flip;
+    UseFrench = direction.UseFrench;
+    QuestionFontName = direction.QuestionFontName;
+    QuestionFontSize = direction.QuestionFontSize;
+    AnswerFontName = direction.AnswerFontName;
+    AnswerFontSize = direction.AnswerFontSize;
+}
+
 } // namespace lumenary

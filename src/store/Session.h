@@ -8,9 +8,22 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace lumenary {
+
+// How a question is asked: which side shows, and in which fonts.
+struct QuizDirection {
+    bool Flip = false;
+    bool UseFrench = false;
+    std::string QuestionFontName;
+    int QuestionFontSize = 0;
+    std::string AnswerFontName;
+    int AnswerFontSize = 0;
+
+    bool operator==(const QuizDirection&) const = default;
+};
 
 // The quiz session state: the program-wide variables every window meets in.
 // One instance lives as long as the program; windows get it by reference.
@@ -43,6 +56,10 @@ struct Session {
     int QuestionFontSize = 0;
     std::string AnswerFontName;
     int AnswerFontSize = 0;
+    // A pool whose questions are asked in different ways (missed questions
+    // quizzed again, each as it was missed): each question's direction by ID,
+    // taken up as the question is drawn. Empty: the fields above hold for all.
+    std::unordered_map<std::int64_t, QuizDirection> QuestionDirections;
 
     // Pool positions not drawn yet in this quiz. The draw picks among these, so
     // it never repeats a question and never loops, whatever the file holds.
@@ -54,6 +71,8 @@ struct Session {
     bool QuestionsRemovedReported = false;
 
     void ResetQuizCounters();
+    QuizDirection Direction() const;
+    void SetDirection(const QuizDirection& direction);
 };
 
 } // namespace lumenary

@@ -20,6 +20,8 @@ inline constexpr char PartA[] = "A";
 inline constexpr char French[] = "F";
 inline constexpr char PartB[] = "B";
 inline constexpr char Tense[] = "T";
+// A run whose questions were asked in different ways; never a card's way.
+inline constexpr char Mixed[] = "M";
 } // namespace way
 
 struct RunDescription {

@@ -27,6 +27,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <utility>
 
 namespace lumenary {
 
@@ -34,10 +36,10 @@ namespace {
 
 constexpr const char* MissedCaptions[] = {"In the &latest quiz", "In the last &7 days", "In the last &30 days",
                                           "Missed &three times or more"};
-constexpr char WaysDifferTitle[] = "Quiz Selected";
-constexpr char WaysDifferText[] =
-    "The questions chosen were asked in different ways, and a quiz asks one way. Choose the questions of one way "
-    "(sort by Way), then press Quiz Selected.";
+constexpr char TenseApartTitle[] = "Quiz Selected";
+constexpr char TenseApartText[] =
+    "The questions chosen include Greek tense questions, which are asked by the tense drill alone. Choose the tense "
+    "questions on their own, or leave them out (sort by Way), then press Quiz Selected.";
 
 QString CountText(int count)
 {
@@ -186,13 +188,38 @@ bool FrmMissedQs::CheckSelection()
     chosen_ = ChosenCards();
     if (chosen_.empty())
         return false;
+    const auto isTense = [](const MissedCard& card) { return card.way == way::Tense; };
+    if (std::ranges::any_of(chosen_, isTense) && !std::ranges::all_of(chosen_, isTense)) {
+        Context().prompter.Information(TenseApartText, TenseApartTitle);
+        return false;
+    }
+    const auto rows = MissedRows(*Context().session.QuestionDatabase, chosen_);
     chosenSubjects_.clear();
-    for (const auto& row : MissedRows(*Context().session.QuestionDatabase, chosen_))
+    directions_.clear();
+    std::map<std::pair<std::string, std::string>, QuizDirection> known;
+    for (const auto& row : rows) {
         chosenSubjects_.insert(row.subject);
-    const bool oneWay = std::ranges::all_of(chosen_, [&](const MissedCard& card) { return card.way == chosen_.front().way; });
-    if (!oneWay)
-        Context().prompter.Information(WaysDifferText, WaysDifferTitle);
-    return oneWay;
+        auto [found, isNew] = known.try_emplace({row.subject, row.card.way});
+        if (isNew)
+            found->second = DirectionOf(row.subject, row.card.way);
+        directions_.try_emplace(row.card.questionId, found->second);
+    }
+    firstDirection_ = known.at({rows.front().subject, rows.front().card.way});
+    return true;
+}
+
+QuizDirection FrmMissedQs::DirectionOf(const std::string& subject, const std::string& cardWay)
+{
+    auto& session = Context().session;
+    auto& languages = Context().languages;
+    if (cardWay == way::French) {
+        languages.SetFrenchToHebrewFonts();
+    } else {
+        const SubjectWords& words = WordsFor({subject});
+        (languages.*(cardWay == way::PartB ? words.partBFirstFonts : words.partAFirstFonts))();
+    }
+    session.Flip = cardWay == way::PartB;
+    return session.Direction();
 }
 
 const std::string& FrmMissedQs::ChosenWay() const
@@ -207,7 +234,7 @@ int FrmMissedQs::TabGroup(const QWidget* widget) const
 
 void FrmMissedQs::RecordDirection()
 {
-    Context().session.Flip = ChosenWay() == way::PartB;
+    Context().session.Flip = firstDirection_.Flip;
 }
 
 std::string FrmMissedQs::BuildFilter()
@@ -217,6 +244,9 @@ std::string FrmMissedQs::BuildFilter()
     for (const auto& card : chosen_)
         ids.push_back(card.questionId);
     session.QuizQuestionIDs = std::move(ids);
+    // Each question in its own way, where the chosen cards differ.
+    if (!std::ranges::all_of(directions_, [&](const auto& entry) { return entry.second == firstDirection_; }))
+        session.QuestionDirections = directions_;
     // The filter names the subjects, so the retry of misses narrows it as every retry does.
     std::string filter;
     for (const auto& subject : chosenSubjects_)
@@ -234,13 +264,7 @@ std::string FrmMissedQs::DescribeSelection() const
 
 void FrmMissedQs::SetQuizFonts()
 {
-    auto& languages = Context().languages;
-    if (ChosenWay() == way::French) {
-        languages.SetFrenchToHebrewFonts();
-        return;
-    }
-    const SubjectWords& words = WordsFor(chosenSubjects_);
-    (languages.*(ChosenWay() == way::PartA ? words.partAFirstFonts : words.partBFirstFonts))();
+    Context().session.SetDirection(firstDirection_);
 }
 
 void FrmMissedQs::StartQuiz()

@@ -3,9 +3,11 @@
 
 #include "MissedQuestions.h"
 #include "SelectionWindow.h"
+#include "Session.h"
 
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class QComboBox;
@@ -17,7 +19,7 @@ namespace lumenary {
 class MissedTableModel;
 
 // "Missed Questions": the cards missed lately, or often, by subject; any of
-// them quizzed again in the way each was asked, or saved as CSV.
+// them quizzed again, each in the way it was asked, or saved as CSV.
 class FrmMissedQs final : public SelectionWindow {
     Q_OBJECT
 public:
@@ -41,6 +43,8 @@ private:
     // The cards Quiz Selected takes: the rows selected, or every row.
     std::vector<MissedCard> ChosenCards() const;
     const std::string& ChosenWay() const;
+    // The direction and fonts a card of the subject asked that way is asked in again.
+    QuizDirection DirectionOf(const std::string& subject, const std::string& cardWay);
     void Export();
 
     const StudyDay today_;
@@ -53,6 +57,8 @@ private:
     // What Quiz Selected starts on, fixed as it begins.
     std::vector<MissedCard> chosen_;
     std::set<std::string> chosenSubjects_;
+    std::unordered_map<std::int64_t, QuizDirection> directions_;
+    QuizDirection firstDirection_;
 };
 
 } // namespace lumenary

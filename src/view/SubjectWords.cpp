@@ -61,6 +61,8 @@ QString WayText(const std::string& subject, const std::string& way)
         return QStringLiteral("French to ") + words.partB;
     if (way == way::Tense)
         return QStringLiteral("Tense");
+    if (way == way::Mixed)
+        return QStringLiteral("Mixed ways");
     return words.partA + QStringLiteral(" to ") + words.partB;
 }
 

@@ -8,6 +8,7 @@
 #include "FrmMissedQs.h"
 #include "MissedTableModel.h"
 #include "ModLanguages.h"
+#include "QuizRoad.h"
 #include "SaveDialogs.h"
 #include "Session.h"
 #include "TestClock.h"
@@ -17,6 +18,7 @@
 #include <QStackedWidget>
 #include <QTableView>
 
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -139,8 +141,8 @@ private slots:
     }
 
     // The 30 days' misses: every row, its Greek in Gentium Plus and its
-    // Hebrew right to left; the export read back; mixed ways refused; the
-    // Kings rows quizzed, their pool exactly those questions asked Part B.
+    // Hebrew right to left; the export read back; all rows quizzed, each in
+    // its own way; two Kings rows quizzed, their pool exactly those.
     void quizzesAndExportsWhatIsShown()
     {
         Studied studied;
@@ -167,35 +169,61 @@ private slots:
             shown.push_back(table.RowTexts(row));
         QCOMPARE(CsvLines(file), shown);
 
-        // All rows: Kings asked Part B, the words Part A.
+        // All rows in one quiz, each in its own way: Kings asked Part B with
+        // English wrong answers, the words Part A with answers in their fonts.
+        auto& session = studied.fixture.app.State();
+        const auto& bank = studied.fixture.bank;
+        AppFixture::Click(Missed, "OptQuiz(0)");
         AppFixture::Click(Missed, "CmdQuizSelected");
-        QCOMPARE(studied.fixture.prompter.messages.back().title, std::string("Quiz Selected"));
-        QVERIFY(AppFixture::Window(Missed));
+        const std::map<std::int64_t, QString> answerFonts{{9, "Gentium Plus"}, {12, "Ezra SIL"}};
+        Ids asked;
+        while (AppFixture::Window("FrmMC")) {
+            const auto id = session.CurrentQuestionID;
+            const bool partB = id <= 8;
+            asked.insert(id);
+            QCOMPARE(AppFixture::Text("FrmMC", "LblChoice(0)"), FieldOnScreen(session, bank, partB ? "Hebrew" : "English"));
+            QVERIFY(LineShowing("FrmMC", FieldOnScreen(session, bank, partB ? "English" : "Hebrew")) > 0);
+            for (int line = 1; line <= 6; ++line) {
+                const auto* choice = AppFixture::Find<QLabel>("FrmMC", QStringLiteral("LblChoice(%1)").arg(line));
+                QVERIFY(choice->text().isEmpty() || choice->text().startsWith("Prompt") == partB);
+                if (answerFonts.contains(id))
+                    QCOMPARE(choice->font().family(), answerFonts.at(id));
+            }
+            AnswerAndGoOn(session, bank, true);
+        }
+        QCOMPARE(asked, (Ids{1, 4, 5, 6, 9, 12}));
+        QCOMPARE(bank.Text("SELECT group_concat(QuestionID || Way, ' ') FROM (SELECT QuestionID, Way FROM StudyAnswer "
+                           "WHERE RunID = (SELECT max(ID) FROM StudyRun) ORDER BY QuestionID)"),
+                 std::string("1B 4B 5B 6B 9A 12A"));
+        QCOMPARE(bank.Text("SELECT Way FROM StudyRun ORDER BY ID DESC LIMIT 1"), std::string("M"));
 
+        // Two Kings rows by Enter: a pool of exactly those, asked Part B.
+        studied.fixture.Choose("MnuMissedQs");
+        AppFixture::Click(Missed, "OptMissed(2)");
+        const auto& listed = Studied::Table();
         auto* view = AppFixture::Find<QTableView>(Missed, "TblMissed");
         view->sortByColumn(4, Qt::DescendingOrder); // Misses, as numbers
-        QCOMPARE(table.Cards().front().questionId, 1);
+        QCOMPARE(listed.Cards().front().questionId, 1);
         view->sortByColumn(5, Qt::AscendingOrder); // Last Missed, as times
-        QCOMPARE(table.Cards().front().questionId, 4);
+        QCOMPARE(listed.Cards().front().questionId, 4);
         view->sortByColumn(0, Qt::DescendingOrder); // Kings first
-        view->selectionModel()->select(table.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        view->selectionModel()->select(table.index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        const Ids chosen{table.Cards()[1].questionId, table.Cards()[3].questionId};
+        view->selectionModel()->select(listed.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view->selectionModel()->select(listed.index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        const Ids chosen{listed.Cards()[1].questionId, listed.Cards()[3].questionId};
         AppFixture::Click(Missed, "OptQuiz(2)");
         view->setFocus();
         AppFixture::PressEnter(Missed);
         QVERIFY(!AppFixture::Window(Missed));
         QVERIFY(AppFixture::Window(Card));
-        auto& session = studied.fixture.app.State();
         QVERIFY(session.Flip);
         QCOMPARE(session.QuestionCount, 2);
-        Ids asked;
+        Ids quizzed;
         while (AppFixture::Window(Card)) {
-            asked.insert(session.CurrentQuestionID);
+            quizzed.insert(session.CurrentQuestionID);
             AppFixture::Click(Card, "CmdShowAnswer");
             AppFixture::Click(Card, "CmdCorrect");
         }
-        QCOMPARE(asked, chosen);
+        QCOMPARE(quizzed, chosen);
         QCOMPARE(QString::fromStdString(studied.fixture.bank.Text("SELECT Way || ' ' || Subject FROM StudyRun "
                                                                   "ORDER BY ID DESC LIMIT 1")),
                  QString("B Missed questions: Kings"));

@@ -66,10 +66,15 @@ FrmFlashcard::FrmFlashcard(ModFlashcard& engine, QuizContext& context)
 
 void FrmFlashcard::Form_Load()
 {
+    SetQuizFonts();
+    SubTitle().setText(QString::fromStdString(FieldText(Context().session.QuizRecordset->Field("Module"))));
+}
+
+void FrmFlashcard::SetQuizFonts()
+{
     const auto& session = Context().session;
     lblQuestion_->setFont(ResolveFont(session.QuestionFontName, session.QuestionFontSize + FlashcardFontIncrement, true));
     lblAnswer_->setFont(ResolveFont(session.AnswerFontName, session.AnswerFontSize + FlashcardFontIncrement, true));
-    SubTitle().setText(QString::fromStdString(FieldText(session.QuizRecordset->Field("Module"))));
 }
 
 void FrmFlashcard::ShowCard(const QString& theme, const QString& question)

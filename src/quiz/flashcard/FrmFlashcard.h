@@ -19,6 +19,9 @@ public:
 
     // A new card in the Asking state: theme line and question side.
     void ShowCard(const QString& theme, const QString& question);
+    // The question and answer fonts of the session's direction; again
+    // whenever a pool that mixes ways turns to another.
+    void SetQuizFonts();
 
 private:
     void Form_Load();

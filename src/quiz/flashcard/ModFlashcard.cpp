@@ -36,6 +36,8 @@ void ModFlashcard::NextFlashcard()
 {
     auto& session = context_.session;
     if (session.QuestionsAsked != session.QuestionCount && context_.common.DrawRandomQuestion()) {
+        if (context_.common.DirectionChanged())
+            context_.windows.Get<FrmFlashcard>().SetQuizFonts();
         ShowFlashcardQuestion();
         return;
     }

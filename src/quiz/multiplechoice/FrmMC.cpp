@@ -32,11 +32,16 @@ FrmMC::FrmMC(ModMC& engine, QuizContext& context) : ChoiceWindow(Design(), conte
 
 void FrmMC::Form_Load()
 {
+    SetQuizFonts();
+    SubTitle().setText(QString::fromStdString(FieldText(Context().session.QuizRecordset->Field("Module"))));
+}
+
+void FrmMC::SetQuizFonts()
+{
     const auto& session = Context().session;
     Choice(0).setFont(ResolveFont(session.QuestionFontName, session.QuestionFontSize + QuestionFontIncrement, true));
     for (int line = 1; line <= Choices(); ++line)
         Choice(line).setFont(ResolveFont(session.AnswerFontName, session.AnswerFontSize, true));
-    SubTitle().setText(QString::fromStdString(FieldText(session.QuizRecordset->Field("Module"))));
 }
 
 void FrmMC::CheckAnswer()

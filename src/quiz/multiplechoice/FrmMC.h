@@ -13,6 +13,9 @@ class FrmMC : public ChoiceWindow {
     Q_OBJECT
 public:
     FrmMC(ModMC& engine, QuizContext& context);
+    // The question and answer fonts of the session's direction; again
+    // whenever a pool that mixes ways turns to another.
+    void SetQuizFonts();
 
 private:
     void Form_Load();

@@ -61,6 +61,8 @@ void ModMC::NextMultipleChoiceQuestion()
 {
     auto& session = context_.session;
     if (session.QuestionsAsked != session.QuestionCount && context_.common.DrawRandomQuestion()) {
+        if (context_.common.DirectionChanged())
+            Window().SetQuizFonts();
         PlaceCorrectChoice();
         ShowMultipleChoiceQuestion();
         const auto& question = *session.QuizRecordset;

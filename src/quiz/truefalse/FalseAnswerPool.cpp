@@ -3,7 +3,9 @@
 
 #include "FieldValue.h"
 #include "QuestionSides.h"
+#include "Session.h"
 
+#include <set>
 #include <vector>
 
 namespace lumenary {
@@ -18,37 +20,46 @@ constexpr int DrawAttempts = 8;
 
 FalseAnswerPool::FalseAnswerPool(const RecordSet& pool, const Session& session)
 {
-    const auto sides = pool.ReadColumns({QuestionField(session), AnswerField(session)});
+    std::set<std::pair<bool, bool>> directions{{session.Flip, session.UseFrench}};
+    for (const auto& [id, direction] : session.QuestionDirections)
+        directions.insert({direction.Flip, direction.UseFrench});
     const auto text = [](const FieldValue& value) { return QString::fromStdString(FieldText(value)); };
-    answers_.reserve(sides[1].size());
-    truePairs_.reserve(static_cast<qsizetype>(sides[1].size()));
-    for (std::size_t position = 0; position < sides[1].size(); ++position) {
-        answers_.push_back(text(sides[1][position]));
-        truePairs_.insert({text(sides[0][position]), answers_.back()});
+    for (const auto& [flip, useFrench] : directions) {
+        const auto fields = pool.ReadColumns({QuestionField(flip, useFrench), AnswerField(flip, useFrench)});
+        Sides& sides = sides_[{flip, useFrench}];
+        sides.answers.reserve(fields[1].size());
+        sides.truePairs.reserve(static_cast<qsizetype>(fields[1].size()));
+        for (std::size_t position = 0; position < fields[1].size(); ++position) {
+            sides.answers.push_back(text(fields[1][position]));
+            sides.truePairs.insert({text(fields[0][position]), sides.answers.back()});
+        }
     }
 }
 
-std::optional<QString> FalseAnswerPool::Pick(const QString& question, const QString& ownAnswer,
+std::optional<QString> FalseAnswerPool::Pick(const Session& session, const QString& question,
+                                             const QString& ownAnswer,
                                              const std::function<std::size_t(std::size_t)>& randomBelow) const
 {
+    const Sides& sides = sides_.at({session.Flip, session.UseFrench});
+    const auto& answers = sides.answers;
     const auto isFalse = [&](const QString& answer) {
-        return answer != ownAnswer && !truePairs_.contains({question, answer});
+        return answer != ownAnswer && !sides.truePairs.contains({question, answer});
     };
-    const std::size_t count = answers_.size();
+    const std::size_t count = answers.size();
     if (count == 0)
         return std::nullopt;
     for (int attempt = 0; attempt < DrawAttempts; ++attempt) {
-        const QString& answer = answers_[randomBelow(count)];
+        const QString& answer = answers[randomBelow(count)];
         if (isFalse(answer))
             return answer;
     }
     std::vector<std::size_t> eligible;
     for (std::size_t position = 0; position < count; ++position)
-        if (isFalse(answers_[position]))
+        if (isFalse(answers[position]))
             eligible.push_back(position);
     if (eligible.empty())
         return std::nullopt;
-    return answers_[eligible[randomBelow(eligible.size())]];
+    return answers[eligible[randomBelow(eligible.size())]];
 }
 
 } // namespace lumenary

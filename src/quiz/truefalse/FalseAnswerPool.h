@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -24,19 +25,25 @@ struct Session;
 class FalseAnswerPool {
 public:
     // Reads the two fields the session's direction asks and answers of every
-    // pool record, in one query.
+    // pool record, in one query; for a pool that mixes ways, those of each
+    // direction its questions are asked in.
     FalseAnswerPool(const RecordSet& pool, const Session& session);
 
-    // The answer side of a pool record that is no true answer to the question
-    // text, drawn at random with randomBelow; none when the pool has no such answer.
-    std::optional<QString> Pick(const QString& question, const QString& ownAnswer,
+    // The answer side, in the session's direction, of a pool record that is no
+    // true answer to the question text, drawn at random with randomBelow;
+    // none when the pool has no such answer.
+    std::optional<QString> Pick(const Session& session, const QString& question, const QString& ownAnswer,
                                 const std::function<std::size_t(std::size_t)>& randomBelow) const;
 
 private:
-    // The answer side of each pool record, in pool order.
-    std::vector<QString> answers_;
-    // Every pairing of question text and answer text the pool holds.
-    QSet<std::pair<QString, QString>> truePairs_;
+    struct Sides {
+        // The answer side of each pool record, in pool order.
+        std::vector<QString> answers;
+        // Every pairing of question text and answer text the pool holds.
+        QSet<std::pair<QString, QString>> truePairs;
+    };
+    // By direction: flip, and French for Part A.
+    std::map<std::pair<bool, bool>, Sides> sides_;
 };
 
 } // namespace lumenary

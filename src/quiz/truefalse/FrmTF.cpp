@@ -80,12 +80,17 @@ FrmTF::FrmTF(ModTF& engine, QuizContext& context)
 
 void FrmTF::Form_Load()
 {
+    SetQuizFonts();
+    engine_.CloneQuizRecordset();
+    lblTrueFalse_->clear();
+    SubTitle().setText(QString::fromStdString(FieldText(Context().session.QuizRecordset->Field("Module"))));
+}
+
+void FrmTF::SetQuizFonts()
+{
     const auto& session = Context().session;
     lblQuestion_->setFont(ResolveFont(session.QuestionFontName, session.QuestionFontSize + TrueFalseFontIncrement, true));
     lblAnswer_->setFont(ResolveFont(session.AnswerFontName, session.AnswerFontSize + TrueFalseFontIncrement, true));
-    engine_.CloneQuizRecordset();
-    lblTrueFalse_->clear();
-    SubTitle().setText(QString::fromStdString(FieldText(session.QuizRecordset->Field("Module"))));
     lblCorrectAnswer_->setFont(lblAnswer_->font());
 }
 

@@ -23,6 +23,9 @@ public:
     // The answer the statement proposes.
     void ShowStatement(const QString& answer);
     void ShowVerdict(bool right);
+    // The question and answer fonts of the session's direction; again
+    // whenever a pool that mixes ways turns to another.
+    void SetQuizFonts();
 
 private:
     void Form_Load();

@@ -41,6 +41,8 @@ void ModTF::NextTrueFalseQuestion()
 {
     auto& session = context_.session;
     if (session.QuestionsAsked != session.QuestionCount && context_.common.DrawRandomQuestion()) {
+        if (context_.common.DirectionChanged())
+            context_.windows.Get<FrmTF>().SetQuizFonts();
         ShowTrueFalseQuestion();
         MakeTrueFalseStatement();
         return;
@@ -79,7 +81,7 @@ void ModTF::PickFalseAnswer()
     const auto& session = context_.session;
     const auto& record = *session.QuizRecordset;
     const QString ownAnswer = AnswerSide(session, record);
-    const auto wrongAnswer = TFRecordset->Pick(QuestionSide(session, record), ownAnswer,
+    const auto wrongAnswer = TFRecordset->Pick(session, QuestionSide(session, record), ownAnswer,
                                                [this](std::size_t count) { return context_.common.RandomIndex(count); });
     // With no answer in the pool that is really wrong, the statement is made true.
     TFStatementTrue = !wrongAnswer;
