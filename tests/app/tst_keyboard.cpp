@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program from the keyboard alone: Enter on a focused button, the way Tab
-// goes through a selection window, option groups and access keys.
+// goes through a selection window (one stop per option group) and access keys.
 
 #include "AppFixture.h"
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 
 using namespace lumenary;
@@ -144,23 +143,6 @@ private slots:
         QWidget* shown = Activate(window);
         QVERIFY(shown);
         QCOMPARE(TabWalk(shown, static_cast<int>(order.size())), order);
-    }
-
-    // Tab lands on the checked option of a group, and Down moves the choice.
-    void optionGroupsFollowTheChoice()
-    {
-        AppFixture fixture(Bank());
-        QVERIFY(fixture.Start());
-        fixture.Choose("MnuNTCCUnits");
-        QVERIFY(Activate("FrmNTUnits"));
-        AppFixture::Click("FrmNTUnits", "OptQuiz(2)");
-        auto* lastGroupButton = AppFixture::Find<QPushButton>("FrmNTUnits", "CmdUnits(6)");
-        lastGroupButton->setFocus();
-        QTest::keyClick(lastGroupButton, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("OptQuiz(2)"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QVERIFY(AppFixture::Find<QRadioButton>("FrmNTUnits", "OptQuiz(3)")->isChecked());
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("OptQuiz(3)"));
     }
 
     // Alt+O presses OK on every book window; no group button shares its key.

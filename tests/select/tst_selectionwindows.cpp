@@ -180,30 +180,34 @@ private slots:
         QTest::addColumn<QString>("ticked");
         QTest::addColumn<QString>("themes");  // "ChkHebTheme 7": that many theme boxes, ticked
         QTest::addColumn<QString>("columns"); // the boxes of each column, left to right
+        QTest::addColumn<QString>("text");    // "control|text" a user reads on it
         const char* const nt = "Carrow New Testament Chapter Content";
         const char* const ot = "0-9|10-19|20-29|30-38";
         const struct {
             const char *window, *title;
             int quizTypes, quiz, flip;
-            const char *greyed, *ticked, *themes, *columns;
+            const char *greyed, *ticked, *themes, *columns, *text;
         } rows[] = {
-            {"FrmNTUnits", nt, 4, 0, 0, "", "", "", ""},
-            {"FrmSysTheo", "Systematic Theology", 3, 0, 1, "", "", "", ""},
-            {"FrmNTBooks", nt, 4, 0, 0, "1 17 23-25", "", "", "0-8|9-17|18-26"},
-            {"FrmOTDetailed", "Old Testament Chapter Content (Detailed)", 4, 0, 0, "17-19 24 27-38", "", "", ot},
-            {"FrmOTSimplified", "Old Testament Chapter Content (Simplified)", 3, 0, 0, "30", "", "", ot},
-            {"FrmNTHistory", "New Testament History", 3, 0, 1, "", "0", "", ""},
-            {"FrmChurchMusic", "Church Music", 3, 0, 0, "", "1", "", ""},
-            {"FrmChurchHistory", "Church History", 3, 0, 1, "", "9", "", ""},
-            {"FrmNTI", "New Testament Introduction", 3, 0, 0, "3-5", "10", "", ""},
-            {"FrmGreek", "", 3, 2, 1, "", "", "", ""},
-            {"FrmHebrew", "", 3, 0, 1, "", "", "ChkHebTheme 7", ""},
-            {"FrmGreekPPET", "", 3, 2, -1, "", "", "", ""},
-            {"FrmGreekPPIV", "", 3, 2, 0, "", "", "ChkGreekTense 5", ""},
+            {"FrmNTUnits", nt, 4, 0, 0, "", "", "", "", ""},
+            {"FrmSysTheo", "Systematic Theology", 3, 0, 1, "", "", "", "", "OptQuiz(0)|Multiple Choice"},
+            {"FrmNTBooks", nt, 4, 0, 0, "1 17 23-25", "", "", "0-8|9-17|18-26", 
+             "LblInstructions|Select the books of the Bible to include in your quiz"},
+            {"FrmOTDetailed", "Old Testament Chapter Content (Detailed)", 4, 0, 0, "17-19 24 27-38", "", "", ot,
+             "Label1|Select the books of the Bible to include in your quiz"},
+            {"FrmOTSimplified", "Old Testament Chapter Content (Simplified)", 3, 0, 0, "30", "", "", ot, ""},
+            {"FrmNTHistory", "New Testament History", 3, 0, 1, "", "0", "", "", ""},
+            {"FrmChurchMusic", "Church Music", 3, 0, 0, "", "1", "", "", ""},
+            {"FrmChurchHistory", "Church History", 3, 0, 1, "", "9", "", "", ""},
+            {"FrmNTI", "New Testament Introduction", 3, 0, 0, "3-5", "10", "", "",
+             "LblInstructions|Select the unit you wish to quiz"},
+            {"FrmGreek", "", 3, 2, 1, "", "", "", "", ""},
+            {"FrmHebrew", "", 3, 0, 1, "", "", "ChkHebTheme 7", "", ""},
+            {"FrmGreekPPET", "", 3, 2, -1, "", "", "", "", ""},
+            {"FrmGreekPPIV", "", 3, 2, 0, "", "", "ChkGreekTense 5", "", ""},
         };
         for (const auto& row : rows)
             QTest::newRow(row.window) << row.window << row.title << row.quizTypes << row.quiz << row.flip << row.greyed
-                                      << row.ticked << row.themes << row.columns;
+                                      << row.ticked << row.themes << row.columns << row.text;
     }
 
     void designState()
@@ -217,6 +221,7 @@ private slots:
         QFETCH(QString, ticked);
         QFETCH(QString, themes);
         QFETCH(QString, columns);
+        QFETCH(QString, text);
         AppFixture fixture(Bank());
         QVERIFY(fixture.Start());
         ModLanguages(fixture.app.State()).SetHebrewToFrenchFonts();
@@ -238,6 +243,11 @@ private slots:
         QCOMPARE(Button(window, Indexed("OptFlip", std::max(flip, 0))) != nullptr, flip >= 0);
         QVERIFY(flip < 0 || Button(window, Indexed("OptFlip", flip))->isChecked());
         QVERIFY(AppFixture::Find<QPushButton>(window, Of(window).ok)->isDefault());
+        if (!text.isEmpty()) {
+            const QString control = text.section('|', 0, 0);
+            const auto* label = AppFixture::Find<QLabel>(window, control);
+            QCOMPARE(label ? label->text() : Button(window, control)->text(), text.section('|', 1));
+        }
 
         QApplication::setActiveWindow(shown);
         QVERIFY(QTest::qWaitForWindowActive(shown));
@@ -271,31 +281,6 @@ private slots:
             previousLeft = left;
         }
         AppFixture::Snapshot(shown, window);
-    }
-
-    // The texts a user reads on the windows.
-    void quotedTexts_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
-        const QString books = "Select the books of the Bible to include in your quiz";
-        QTest::newRow("NT books") << "FrmNTBooks" << "LblInstructions" << books;
-        QTest::newRow("OT books") << "FrmOTDetailed" << "Label1" << books;
-        QTest::newRow("modules") << "FrmOTI" << "LblInstructions" << "Select the unit you wish to quiz";
-        QTest::newRow("first quiz type") << "FrmSysTheo" << "OptQuiz(0)" << "Multiple Choice";
-    }
-
-    void quotedTexts()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, control);
-        QFETCH(QString, text);
-        AppFixture fixture(Bank());
-        QVERIFY(fixture.Start());
-        Open(fixture, window);
-        const auto* label = AppFixture::Find<QLabel>(window, control);
-        QCOMPARE(label ? label->text() : Button(window, control)->text(), text);
     }
 
     // Group buttons tick and never clear; Select All ticks only enabled boxes.
