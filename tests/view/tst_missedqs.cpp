@@ -138,6 +138,8 @@ private slots:
         if (expected.isEmpty())
             QCOMPARE(AppFixture::Text(Missed, "LblNoMissed"), QString("No missed questions here. Well done."));
         QCOMPARE(AppFixture::Find<QPushButton>(Missed, "CmdQuizSelected")->isEnabled(), !expected.isEmpty());
+        QTest::keyClick(AppFixture::Window(Missed), Qt::Key_Escape);
+        QVERIFY(!AppFixture::Window(Missed));
     }
 
     // The 30 days' misses: every row, its Greek in Gentium Plus and its
@@ -227,14 +229,6 @@ private slots:
         QCOMPARE(QString::fromStdString(studied.fixture.bank.Text("SELECT Way || ' ' || Subject FROM StudyRun "
                                                                   "ORDER BY ID DESC LIMIT 1")),
                  QString("B Missed questions: Kings"));
-    }
-
-    void escapeCloses()
-    {
-        Studied studied;
-        studied.fixture.Choose("MnuMissedQs");
-        QTest::keyClick(AppFixture::Window(Missed), Qt::Key_Escape);
-        QVERIFY(!AppFixture::Window(Missed));
     }
 };
 
