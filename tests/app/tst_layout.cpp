@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How windows sit on a screen: the main window opens with its portrait at
-// the portrait's own size, every selection window fits a small laptop screen
-// at 125 % scale, boxes line up in their rows, and the true/false buttons
-// stay put while the verdict comes and goes.
+// the portrait's own size, boxes line up in their rows, and the true/false
+// buttons stay put while the verdict comes and goes.
 
 #include "AppFixture.h"
 
@@ -65,33 +64,6 @@ private slots:
             for (int x = picture.left(); x <= picture.right(); ++x)
                 unlike += qAbs(qGray(shown.pixel(x, y)) - qGray(drawn.pixel(x, y))) > 8;
         QCOMPARE(unlike, 0);
-    }
-
-    void selectionWindowsFitASmallScreen_data()
-    {
-        QTest::addColumn<QString>("entry");
-        for (const char* entry : {"MnuChurchHistory", "MnuChurchMusic", "mnuGreekEPPT", "mnuGreekPP", "mnuGreekIPPT",
-                                  "MnuGreekPPIV", "mnuGreek", "MnuHebrew", "MnuNTCCBooks", "MnuNTCCUnits",
-                                  "MnuNTHistory", "MnuNTI", "MnuOTCCDetailed", "OTCCSimplified", "MnuOTHistory",
-                                  "MnuOTI", "MnuSysTheo", "MnuTheology"})
-            QTest::newRow(entry) << entry;
-    }
-
-    // 1366 by 768 at 125 %, less a title bar and a panel.
-    void selectionWindowsFitASmallScreen()
-    {
-        QFETCH(QString, entry);
-        AppFixture fixture(Bank());
-        QVERIFY(fixture.Start());
-        fixture.Choose(entry);
-        QWidget* shown = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->isVisible() && widget->objectName() != "FrmMain")
-                shown = widget;
-        QVERIFY(shown);
-        const QSize size = shown->size() * 1.25;
-        QVERIFY2(size.width() <= 1366 && size.height() <= 768 - 80,
-                 qPrintable(QString("%1 is %2x%3 at 125 %").arg(shown->objectName()).arg(size.width()).arg(size.height())));
     }
 
     // Boxes side by side start at the same height, however many lines the

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: start-up, the menu bar as a user sees it, one instance per
-// window, quiz launch and the ways the program ends.
+// The main window: start-up, the menu bar as a user sees it, quiz launch and
+// the ways the program ends.
 
 #include "AppFixture.h"
 #include "FontResolver.h"
-#include "FrmNTUnits.h"
 #include "FrmSplash.h"
 #include "FullDisk.h"
 #include "PictureWidget.h"
@@ -13,7 +12,6 @@
 
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 
 using namespace lumenary;
 using lumenary::test::AppFixture;
@@ -162,25 +160,6 @@ private slots:
         QTRY_VERIFY(!QApplication::activePopupWidget());
         QTest::keyClick(bar, Qt::Key_Escape);
         QCOMPARE(active(), QString());
-    }
-
-    // One instance per window; unloading one that is not loaded, or twice,
-    // does nothing, and the next use builds it afresh.
-    void oneInstancePerWindow()
-    {
-        AppFixture fixture(SmallBank());
-        QVERIFY(fixture.Start());
-        fixture.app.Windows().Unload<FrmNTUnits>();
-        fixture.Choose("MnuNTCCUnits");
-        const QPointer<QWidget> first = AppFixture::Window("FrmNTUnits");
-        fixture.Choose("MnuNTCCUnits");
-        QCOMPARE(AppFixture::Window("FrmNTUnits"), first.data());
-        fixture.app.Windows().Unload<FrmNTUnits>();
-        fixture.app.Windows().Unload<FrmNTUnits>();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!first);
-        fixture.Choose("MnuNTCCUnits");
-        QVERIFY(AppFixture::Window("FrmNTUnits"));
     }
 
     // Every way out of every quiz window: "End Quiz" and the close box go
