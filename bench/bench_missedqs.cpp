@@ -2,7 +2,8 @@
 // "Missed Questions" at full size: a bank of 32,767 questions, every one
 // missed three times in the last three weeks and still marked missed.
 // Prints the opening of the window from its menu entry under each option,
-// a sort by the question text, and a jump to the last row.
+// a sort by the question text, a jump to the last row, and Quiz Selected
+// over every row, half of them asked the other way.
 
 #include "BenchProgram.h"
 #include "FontResolver.h"
@@ -31,7 +32,8 @@ namespace {
 
 constexpr int PoolSize = 32767;
 
-// Three misses of each question, asked Part A, on days spread over three weeks.
+// Three misses of each question, odd ones asked Part A and even ones Part B,
+// on days spread over three weeks.
 void FillRecord(const std::filesystem::path& bank, StudyDay today)
 {
     QuestionDatabase::Open(bank); // makes the record's tables
@@ -41,22 +43,25 @@ void FillRecord(const std::filesystem::path& bank, StudyDay today)
                   "VALUES ('2026-11-01T10:00:00Z', '2026-11-01T11:00:00Z', 'Flashcard', 'A', 'NTI', "
                   "'Module = ''NTI''', 98301, 0, 1)");
     database.exec("UPDATE lm40data SET Correct = 0");
-    SQLite::Statement card(database, "INSERT INTO StudyCard VALUES (?, 'A', 0.2, 8.0, ?, ?, 3, 3)");
+    SQLite::Statement card(database, "INSERT INTO StudyCard VALUES (?, ?, 0.2, 8.0, ?, ?, 3, 3)");
     SQLite::Statement answer(database, "INSERT INTO StudyAnswer (RunID, QuestionID, Way, AnsweredAt, StudyDay, "
-                                       "Correct, Millis) VALUES (1, ?, 'A', ?, ?, 0, 900)");
+                                       "Correct, Millis) VALUES (1, ?, ?, ?, ?, 0, 900)");
     for (int id = 1; id <= PoolSize; ++id) {
+        const char* way = id % 2 == 1 ? "A" : "B";
         StudyDay last{};
         for (int miss = 0; miss < 3; ++miss) {
             last = today - std::chrono::days((id + miss * 7) % 21);
             answer.bind(1, id);
-            answer.bind(2, DayText(last) + "T10:" + std::to_string(10 + id % 50) + ":00Z");
-            answer.bind(3, DayText(last));
+            answer.bind(2, way);
+            answer.bind(3, DayText(last) + "T10:" + std::to_string(10 + id % 50) + ":00Z");
+            answer.bind(4, DayText(last));
             answer.exec();
             answer.reset();
         }
         card.bind(1, id);
-        card.bind(2, DayText(last));
-        card.bind(3, DayText(last + std::chrono::days(1)));
+        card.bind(2, way);
+        card.bind(3, DayText(last));
+        card.bind(4, DayText(last + std::chrono::days(1)));
         card.exec();
         card.reset();
     }
@@ -130,5 +135,24 @@ int main(int argc, char* argv[])
         });
     }
     print("jump to the last row, table painted, jumps");
+
+    // Each quiz starts from a window opened afresh, as Quiz Selected unloads
+    // it, on the 30 days' misses: a quiz clears the marks "latest" goes by.
+    window->close();
+    Settle();
+    for (int i = 0; i < 5; ++i) {
+        entry->trigger();
+        Settle();
+        window = VisibleWindow("FrmMissedQs");
+        window->findChild<QAbstractButton*>("OptMissed(2)")->click();
+        Settle();
+        measure([&] {
+            window->findChild<QAbstractButton*>("CmdQuizSelected")->click();
+            VisibleWindow("FrmMC")->repaint();
+        });
+        VisibleWindow("FrmMC")->close();
+        Settle();
+    }
+    print("Quiz Selected over 32767 rows of two ways to the first multiple-choice question painted, quizzes");
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "QuestionDatabase.h"
 #include "StudyTables.h"
 
+#include <unordered_map>
 #include <variant>
 
 namespace lumenary {
@@ -111,6 +112,27 @@ std::vector<MissedRow> MissedRows(QuestionDatabase& database, std::span<const Mi
                         query->getColumn(5).getString()});
     }
     return rows;
+}
+
+std::vector<std::string> CardSubjects(QuestionDatabase& database, std::span<const MissedCard> cards)
+{
+    std::vector<std::int64_t> ids;
+    ids.reserve(cards.size());
+    for (const auto& card : cards)
+        ids.push_back(card.questionId);
+    const auto query = database.Statement("SELECT ID, coalesce(Module, '') FROM lm40data "
+                                          "WHERE ID IN (SELECT value FROM json_each(?))");
+    query->bind(1, JsonArray(ids));
+    std::unordered_map<std::int64_t, std::string> subjectOf;
+    while (query->executeStep())
+        subjectOf.emplace(query->getColumn(0).getInt64(), query->getColumn(1).getString());
+    std::vector<std::string> subjects;
+    subjects.reserve(cards.size());
+    for (const auto& card : cards) {
+        const auto found = subjectOf.find(card.questionId);
+        subjects.push_back(found == subjectOf.end() ? std::string() : found->second);
+    }
+    return subjects;
 }
 
 std::vector<std::string> StudiedSubjects(QuestionDatabase& database)

@@ -59,6 +59,10 @@ std::vector<MissedCard> MissedCards(QuestionDatabase& database, const MissedFilt
 // record no longer holds has an empty row.
 std::vector<MissedRow> MissedRows(QuestionDatabase& database, std::span<const MissedCard> cards);
 
+// The subject of each card's question, in the same order, in one read; empty
+// for a question no longer in the bank.
+std::vector<std::string> CardSubjects(QuestionDatabase& database, std::span<const MissedCard> cards);
+
 // The subjects of the questions that have a card, in order.
 std::vector<std::string> StudiedSubjects(QuestionDatabase& database);
 

@@ -193,18 +193,18 @@ bool FrmMissedQs::CheckSelection()
         Context().prompter.Information(TenseApartText, TenseApartTitle);
         return false;
     }
-    const auto rows = MissedRows(*Context().session.QuestionDatabase, chosen_);
-    chosenSubjects_.clear();
+    const auto subjects = CardSubjects(*Context().session.QuestionDatabase, chosen_);
+    chosenSubjects_ = {subjects.begin(), subjects.end()};
     directions_.clear();
     std::map<std::pair<std::string, std::string>, QuizDirection> known;
-    for (const auto& row : rows) {
-        chosenSubjects_.insert(row.subject);
-        auto [found, isNew] = known.try_emplace({row.subject, row.card.way});
+    for (std::size_t index = 0; index < chosen_.size(); ++index) {
+        const MissedCard& card = chosen_[index];
+        auto [found, isNew] = known.try_emplace({subjects[index], card.way});
         if (isNew)
-            found->second = DirectionOf(row.subject, row.card.way);
-        directions_.try_emplace(row.card.questionId, found->second);
+            found->second = DirectionOf(subjects[index], card.way);
+        directions_.try_emplace(card.questionId, found->second);
     }
-    firstDirection_ = known.at({rows.front().subject, rows.front().card.way});
+    firstDirection_ = known.at({subjects.front(), chosen_.front().way});
     return true;
 }
 
@@ -246,7 +246,7 @@ std::string FrmMissedQs::BuildFilter()
     session.QuizQuestionIDs = std::move(ids);
     // Each question in its own way, where the chosen cards differ.
     if (!std::ranges::all_of(directions_, [&](const auto& entry) { return entry.second == firstDirection_; }))
-        session.QuestionDirections = directions_;
+        session.QuestionDirections = std::move(directions_);
     // The filter names the subjects, so the retry of misses narrows it as every retry does.
     std::string filter;
     for (const auto& subject : chosenSubjects_)
