@@ -204,8 +204,10 @@ private slots:
         AppFixture::Click(Missed, "OptMissed(2)");
         const auto& listed = Studied::Table();
         auto* view = AppFixture::Find<QTableView>(Missed, "TblMissed");
-        view->sortByColumn(4, Qt::DescendingOrder); // Misses, as numbers
+        view->sortByColumn(4, Qt::DescendingOrder); // Misses, as numbers, both ways
         QCOMPARE(listed.Cards().front().questionId, 1);
+        view->sortByColumn(4, Qt::AscendingOrder);
+        QCOMPARE(listed.Cards().back().questionId, 1);
         view->sortByColumn(5, Qt::AscendingOrder); // Last Missed, as times
         QCOMPARE(listed.Cards().front().questionId, 4);
         view->sortByColumn(0, Qt::DescendingOrder); // Kings first
