@@ -51,7 +51,6 @@ private slots:
         QCOMPARE(fixture.session.QuestionsAsked, 0);
         QCOMPARE(fixture.session.QuestionsCorrect, 0);
         QCOMPARE(fixture.session.QuestionsRemaining, 5);
-        QVERIFY(fixture.prompter.messages.empty());
 
         fixture.Prepare("Module = 'NTI'and (Category= 1 or Category= 2)");
         fixture.preQuiz.PrepareQuiz();
