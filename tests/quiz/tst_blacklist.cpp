@@ -5,8 +5,6 @@
 #include "ModBlacklist.h"
 #include "ServiceQuiz.h"
 
-#include <SQLiteCpp/Database.h>
-
 #include <QtTest>
 
 using namespace lumenary;
@@ -56,11 +54,9 @@ struct Pool : test::ServiceQuiz {
     // The table's rows as "English|Hebrew", sorted, read through a connection of its own.
     QStringList Rows() const
     {
-        SQLite::Database database(bank->Path().string(), SQLite::OPEN_READONLY);
-        SQLite::Statement query(database, "SELECT coalesce(English, '-'), coalesce(Hebrew, '-') FROM Blacklist");
-        QStringList rows;
-        while (query.executeStep())
-            rows << QString::fromStdString(query.getColumn(0).getString() + "|" + query.getColumn(1).getString());
+        QStringList rows = QString::fromStdString(bank->Text("SELECT coalesce(group_concat(coalesce(English, '-') || "
+                                                             "'|' || coalesce(Hebrew, '-'), ';'), '') FROM Blacklist"))
+                               .split(';', Qt::SkipEmptyParts);
         rows.sort();
         return rows;
     }
@@ -106,7 +102,8 @@ private slots:
     }
 
     // Question after question the table holds the rows of the question on
-    // screen only, whatever the one before left in it.
+    // screen only, whatever the one before left in it; the routines that add
+    // rows singly append to it.
     void tableFollowsEachQuestion()
     {
         Pool pool;
@@ -136,29 +133,8 @@ private slots:
         }
         QVERIFY(!pool.Accepts(8));
         QVERIFY(pool.Accepts(4));
-    }
 
-    // A table another program made without the two fields gets them.
-    void tableWithoutItsFields()
-    {
-        test::TemporaryBank bank(Words());
-        bank.Execute("DROP TABLE IF EXISTS Blacklist; CREATE TABLE Blacklist (Note TEXT); INSERT INTO Blacklist VALUES ('kept')");
-        test::ServiceQuiz quiz(bank.Path(), Pool::random);
-        quiz.Prepare("Module = 'Hebrew'");
-        ModBlacklist blacklist(quiz.session, quiz.prompter);
-        blacklist.OpenBlacklist();
-        blacklist.BlacklistEnglish = "ark";
-        blacklist.BlacklistQuestionMatches();
-        QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist WHERE English = 'ark' AND Note IS NULL"), 1);
-        QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist WHERE Note = 'kept'"), 1);
-        QVERIFY(quiz.prompter.messages.empty());
-    }
-
-    // The single routines append, as the quiz's own refill replaces.
-    void appendingRoutines()
-    {
-        Pool pool;
-        pool.blacklist.OpenBlacklist();
+        // The single routines append, as the quiz's own refill replaces.
         pool.blacklist.ClearBlacklist();
         pool.AskAbout(5);
         pool.blacklist.BlacklistQuestionMatches();

@@ -94,52 +94,54 @@ private slots:
             QCOMPARE(std::filesystem::file_size(file), before);
     }
 
-    void opensThroughADoubledSeparator()
+    // A bank without the blacklist gets one, and a blacklist another program
+    // made without its two fields gets them and keeps its rows. A doubled
+    // separator in the path does not matter.
+    void mendsTheBlacklist_data()
     {
-        const test::TemporaryBank bank({Question(1, "Kings")});
-        const auto doubled = bank.Folder().string() + "//" + "lm50data.db";
-        const auto database = QuestionDatabase::Open(doubled);
-        QCOMPARE(RecordSet::OpenTable(database, "lm40data").RecordCount(), std::size_t{1});
+        QTest::addColumn<QString>("left"); // the blacklist another program left
+        QTest::newRow("none") << "";
+        QTest::newRow("without its fields") << "CREATE TABLE Blacklist (Note TEXT); INSERT INTO Blacklist VALUES ('kept')";
     }
 
-    // A file that is not written is read through a URI, in which these
-    // characters of a folder's name would otherwise end the path.
-    void readOnlyFileInAFolderNamedWithUriCharacters()
+    void mendsTheBlacklist()
     {
+        QFETCH(QString, left);
         const test::TemporaryBank bank({Question(1, "Kings")});
-        const auto file = bank.Folder() / "why? #1 100% sure" / "lm50data.db";
-        std::filesystem::create_directory(file.parent_path());
-        std::filesystem::copy_file(bank.Path(), file);
-        ::chmod(file.c_str(), 0444);
-        const auto database = QuestionDatabase::Open(file);
-        QVERIFY(database->ReadOnly());
-        QCOMPARE(RecordSet::OpenTable(database, "lm40data").RecordCount(), std::size_t{1});
+        bank.Execute("DROP TABLE Blacklist; " + left.toStdString());
+        QuestionDatabase::Open(bank.Folder().string() + "//" + "lm50data.db");
+        QCOMPARE(bank.Number("SELECT count(*) FROM pragma_table_info('Blacklist') WHERE name IN ('English', 'Hebrew')"), 2);
+        QCOMPARE(bank.Number("SELECT count(*) FROM Blacklist"), left.isEmpty() ? 0 : 1);
     }
 
-    void createsMissingBlacklist()
-    {
-        const test::TemporaryBank bank({Question(1, "Kings")});
-        bank.Execute("DROP TABLE Blacklist");
-        QuestionDatabase::Open(bank.Path());
-        QCOMPARE(bank.Number("SELECT count(*) FROM sqlite_master WHERE name = 'Blacklist'"), 1);
-    }
-
+    // A file that is not written is worked on in memory. It is read through a
+    // URI, in which the characters of the last row's folder name would
+    // otherwise end the path.
     void readOnlyFileIsWorkedOnInMemory_data()
     {
         QTest::addColumn<QString>("what"); // what is read-only
+        QTest::addColumn<QString>("folder"); // the file's own, "" for the bank's
         QTest::addColumn<QString>("reason");
-        QTest::newRow("the file") << "file" << "the file cannot be written";
-        QTest::newRow("its folder") << "folder" << "its folder \"";
+        QTest::newRow("the file") << "file" << "" << "the file cannot be written";
+        QTest::newRow("its folder") << "folder" << "" << "its folder \"";
+        QTest::newRow("the file, in a folder named with URI characters")
+            << "file" << "why? #1 100% sure" << "the file cannot be written";
     }
 
     void readOnlyFileIsWorkedOnInMemory()
     {
         QFETCH(QString, what);
+        QFETCH(QString, folder);
         QFETCH(QString, reason);
         const test::TemporaryBank bank({Question(1, "Kings"), Question(2, "Kings")});
-        ::chmod((what == "file" ? bank.Path() : bank.Folder()).c_str(), 0555);
-        const auto database = QuestionDatabase::Open(bank.Path());
-        ::chmod(bank.Folder().c_str(), 0755);
+        const auto file = bank.Folder() / folder.toStdString() / "lm50data.db";
+        if (!folder.isEmpty()) {
+            std::filesystem::create_directory(file.parent_path());
+            std::filesystem::copy_file(bank.Path(), file);
+        }
+        ::chmod((what == "file" ? file : file.parent_path()).c_str(), 0555);
+        const auto database = QuestionDatabase::Open(file);
+        ::chmod(file.parent_path().c_str(), 0755);
         QVERIFY(database->ReadOnly());
         QVERIFY2(QString::fromStdString(database->NotSavedReason()).startsWith(reason), database->NotSavedReason().c_str());
         auto table = RecordSet::OpenTable(database, "lm40data");
@@ -148,7 +150,7 @@ private slots:
         table.SetField("Correct", std::int64_t{0});
         table.Update();
         QCOMPARE(FieldNumber(table.Field("Correct")), 0);
-        QCOMPARE(bank.Number("SELECT Correct FROM lm40data WHERE ID = 1"), 1);
+        QCOMPARE(SQLite::Database(file.string()).execAndGet("SELECT Correct FROM lm40data WHERE ID = 1").getInt(), 1);
     }
 
     void readOnlyUseChangesNothing()
