@@ -5,10 +5,10 @@
 // Quizzes" runs a multiple-choice and a flashcard quiz on a subject whose
 // name holds both quotes. And Greek typed in the old keystrokes.
 
-#include "QuizRoad.h"
 #include "FontResolver.h"
 #include "FontRoles.h"
 #include "KeystrokeTyping.h"
+#include "QuizRoad.h"
 #include "Session.h"
 
 #include <QCheckBox>

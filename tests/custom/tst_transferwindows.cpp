@@ -32,7 +32,7 @@ std::vector<BankQuestion> TwoSubjects()
     questions[1].book = "john";
     questions[1].chapter = 1;
     questions[1].theme = "noun";
-    questions[2].french = "l'amour";
+    questions[2].french = "l'amour, la charité"; // a comma alone, quoted in the bank CSV only
     questions[3].theme = "qal";
     return questions;
 }

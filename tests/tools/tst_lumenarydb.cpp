@@ -295,27 +295,21 @@ private slots:
         QCOMPARE(run.exitCode, lines.isEmpty() ? 0 : 1);
     }
 
-    void checkRefusesUnusableFiles_data()
+    // A file that is no database, or a window that does not exist: one line
+    // on stderr, nothing checked.
+    void checkRefusesWhatItCannotCheck()
     {
-        QTest::addColumn<QByteArray>("content"); // empty: no file at all
-        QTest::addColumn<QString>("message");
-        QTest::newRow("missing file") << QByteArray() << "was not found";
-        QTest::newRow("not a database") << QByteArray("ID,Module\n1,Kings\n") << "is not a usable SQLite database";
-    }
-
-    void checkRefusesUnusableFiles()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, message);
-        QTemporaryDir folder;
-        const QString path = folder.filePath("lm50data.db");
-        if (!content.isEmpty())
-            QVERIFY(WriteFile(path, content));
-        const auto run = RunCheck(path, {});
+        const TemporaryBank bank(SoundBank());
+        const QString notABank = QString::fromStdString((bank.Folder() / "notes.db").string());
+        QVERIFY(WriteFile(notABank, "ID,Module\n1,Kings\n"));
+        const auto run = RunCheck(notABank, {});
         QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY2(run.err.contains("is not a usable SQLite database"), qPrintable(run.err));
         QCOMPARE(run.err.count('\n'), 1);
         QCOMPARE(run.Lines(), QStringList{});
+        const auto unknown = RunCheck(QString::fromStdString(bank.Path().string()), {"FrmKings", "FrmNowhere"});
+        QCOMPARE(unknown.exitCode, 2);
+        QCOMPARE(unknown.err, QString("lumenary-db: no selection window is called \"FrmNowhere\"\n"));
     }
 
     // A copied file that came out damaged: the integrity check's findings and
@@ -340,14 +334,6 @@ private slots:
         QVERIFY(!run.Lines().isEmpty());
         for (const QString& line : run.Lines())
             QVERIFY2(line.startsWith("the file is damaged: "), qPrintable(line));
-    }
-
-    void checkRefusesUnknownWindow()
-    {
-        const TemporaryBank bank(SoundBank());
-        const auto run = RunCheck(QString::fromStdString(bank.Path().string()), {"FrmKings", "FrmNowhere"});
-        QCOMPARE(run.exitCode, 2);
-        QCOMPARE(run.err, QString("lumenary-db: no selection window is called \"FrmNowhere\"\n"));
     }
 };
 
