@@ -5,10 +5,10 @@
 // Quizzes" runs a multiple-choice and a flashcard quiz on a subject whose
 // name holds both quotes. And Greek typed in the old keystrokes.
 
-#include "AppFixture.h"
 #include "FontResolver.h"
 #include "FontRoles.h"
 #include "KeystrokeTyping.h"
+#include "QuizRoad.h"
 #include "Session.h"
 
 #include <QCheckBox>
@@ -74,13 +74,6 @@ QString Cell(int row, int column, int role = Qt::DisplayRole)
 // The columns as the editor shows them.
 enum Column { PartA, French, PartB, Unit, Book, Chapter, Theme };
 
-void Tick(const QString& window, const QString& name)
-{
-    auto* control = AppFixture::Find<QAbstractButton>(window, name);
-    QVERIFY2(control && control->isEnabled(), qPrintable(name));
-    control->click();
-}
-
 } // namespace
 
 class TestCustomWindows : public QObject {
@@ -121,9 +114,9 @@ private slots:
             AppFixture::Click(Editor, "CmdAdd");
             QCOMPARE(Table()->currentIndex(), Table()->model()->index(row, PartA));
             QVERIFY(qobject_cast<QLineEdit*>(Table()->indexWidget(Table()->currentIndex())));
-            Tick(Editor, "ChkKeystrokes");
+            AppFixture::Click(Editor, "ChkKeystrokes");
             Type(row, PartA, rows[row][0]);
-            Tick(Editor, "ChkKeystrokes");
+            AppFixture::Click(Editor, "ChkKeystrokes");
             QCOMPARE(AppFixture::Text(Editor, "LblMessage"),
                      QStringLiteral("Row %1 is saved as a question once it has Part A and Part B.").arg(row + 1));
             Type(row, PartB, rows[row][1]);
@@ -162,21 +155,15 @@ private slots:
         fixture.Choose("MnuCustomQuizzes");
         QVERIFY(AppFixture::Window(Quizzes));
         QVERIFY(!AppFixture::Find<QRadioButton>(Quizzes, "OptQuiz(3)")->isEnabled());
-        Tick(Quizzes, "ChkSubject(0)");
+        AppFixture::Click(Quizzes, "ChkSubject(0)");
         QVERIFY(AppFixture::Find<QRadioButton>(Quizzes, "OptQuiz(3)")->isEnabled()); // every question has a chapter
         AppFixture::Snapshot(AppFixture::Window(Quizzes), "FrmCustomQuizzes");
-        Tick(Quizzes, "OptQuiz(0)");
+        AppFixture::Click(Quizzes, "OptQuiz(0)");
         AppFixture::Click(Quizzes, "CmdOK");
         auto& session = fixture.app.State();
         QCOMPARE(session.QuestionCount, 3);
         for (int asked = 0; asked < 3; ++asked) {
-            const QString answer = QString::fromStdString(
-                bank.Text("SELECT Hebrew FROM lm40data WHERE ID = " + std::to_string(session.CurrentQuestionID)));
-            int line = 1;
-            while (line <= 6 && AppFixture::Text("FrmMC", QStringLiteral("LblChoice(%1)").arg(line)) != answer)
-                ++line;
-            AppFixture::Find<QLineEdit>("FrmMC", "TxtAnswer")->setText(QString::number(line));
-            AppFixture::Click("FrmMC", "CmdOK");
+            Answer(session, bank, true);
             QVERIFY(session.AnswerCorrect);
             AppFixture::Click("FrmMC", "CmdNextQuestion");
         }
@@ -186,29 +173,25 @@ private slots:
         fixture.Choose("MnuCustomQuizzes");
         const QString subjectBox = AppFixture::Find<QCheckBox>(Quizzes, "ChkSubject(0)")->text();
         QVERIFY(subjectBox.startsWith(QString::fromStdString(Subject)));
-        Tick(Quizzes, "ChkSubject(0)");
-        Tick(Quizzes, "OptOrder(1)");
+        AppFixture::Click(Quizzes, "ChkSubject(0)");
+        AppFixture::Click(Quizzes, "OptOrder(1)");
         QVERIFY(!AppFixture::Find<QRadioButton>(Quizzes, "OptQuiz(3)")->isEnabled());
-        Tick(Quizzes, "OptQuiz(2)");
+        AppFixture::Click(Quizzes, "OptQuiz(2)");
         AppFixture::Click(Quizzes, "CmdOK");
         QCOMPARE(session.QuestionCount, 3);
         QCOMPARE(session.QuestionFontName, std::string(HebrewFontRole));
         for (int asked = 0; asked < 3; ++asked) {
-            QCOMPARE(AppFixture::Text("FrmFlashcard", "LblQuestion").toStdString(),
-                     bank.Text("SELECT Hebrew FROM lm40data WHERE ID = " + std::to_string(session.CurrentQuestionID)));
-            AppFixture::Click("FrmFlashcard", "CmdShowAnswer");
-            AppFixture::Click("FrmFlashcard", "CmdCorrect");
+            QCOMPARE(AppFixture::Text("FrmFlashcard", "LblQuestion"), FieldOnScreen(session, bank, "Hebrew"));
+            AnswerAndGoOn(fixture, true);
         }
         QTRY_VERIFY(!AppFixture::Window("FrmFlashcard"));
         QCOMPARE(bank.Number("SELECT count(*) FROM StudyAnswer WHERE Correct = 1 AND QuestionID >= 20000"), 6);
 
-        // Rename: the questions move with their subject.
+        // Rename: the questions move with their subject; the list shows what the file holds.
         fixture.Choose("MnuCustomQuizNames");
         prompter.lines = {"Greek & Hebrew"};
         AppFixture::Click(Names, "CmdRename");
         QCOMPARE(Listed(), QStringList({"Greek & Hebrew | 3 questions"}));
-        QCOMPARE(bank.Text("SELECT group_concat(DISTINCT Module) FROM lm40data WHERE ID >= 20000"),
-                 std::string("Greek & Hebrew"));
         QCOMPARE(bank.Text("SELECT group_concat(Name) FROM CustomSubject"), std::string("Greek & Hebrew"));
 
         // Delete asks first, naming what goes; the study record stays.
@@ -221,55 +204,39 @@ private slots:
                  std::string("Delete your subject \"Greek & Hebrew\"? Its 3 questions are deleted with it; what you "
                              "answered stays in your study record."));
         QCOMPARE(Listed(), QStringList());
-        QCOMPARE(bank.Number("SELECT count(*) FROM lm40data WHERE ID >= 20000"), 0);
-        QCOMPARE(bank.Number("SELECT count(*) FROM CustomSubject"), 0);
         QCOMPARE(bank.Number("SELECT count(*) FROM StudyAnswer WHERE QuestionID >= 20000"), 6);
     }
 
     // What the ticked subjects allow: short answer only when every question
-    // has a chapter and Part A is asked; a subject without questions cannot
-    // be ticked; OK starts a pool of the ticked subjects only.
-    void quizChoices_data()
-    {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<bool>("shortAnswer");
-        QTest::addColumn<QString>("filter"); // empty: OK is greyed out
-        QTest::addColumn<int>("pool");
-        const QString both = "(Module = 'Chapters' or Module = 'Loose \"ends\"')";
-        QTest::newRow("nothing ticked") << QStringList() << false << "" << 0;
-        QTest::newRow("chapters") << QStringList{"ChkSubject(0)"} << true << "(Module = 'Chapters')" << 2;
-        QTest::newRow("chapters, Part B asked") << QStringList{"ChkSubject(0)", "OptOrder(1)"} << false
-                                                << "(Module = 'Chapters')" << 2;
-        QTest::newRow("one without a chapter") << QStringList{"ChkSubject(0)", "ChkSubject(1)"} << false << both << 3;
-        QTest::newRow("select all") << QStringList{"CmdSelectAll"} << false << both << 3;
-        QTest::newRow("unselect all") << QStringList{"CmdSelectAll", "CmdUnselectAll"} << false << "" << 0;
-    }
-
+    // has a chapter (and Part A is asked: the road); a subject without
+    // questions cannot be ticked; OK starts a pool of the ticked subjects
+    // only, whatever quotes their names hold.
     void quizChoices()
     {
-        QFETCH(QStringList, clicks);
-        QFETCH(bool, shortAnswer);
-        QFETCH(QString, filter);
-        QFETCH(int, pool);
-        std::vector<BankQuestion> questions{Question(1, "Kings"), Question(20000, "Chapters"),
-                                            Question(20001, "Chapters"), Question(20002, "Loose \"ends\"")};
+        std::vector<BankQuestion> questions{Question(1, "Kings"), Question(20000, "''"), Question(20001, "''"),
+                                            Question(20002, "x' or Module = 'Kings")};
         questions[1].chapter = questions[2].chapter = 4;
         AppFixture fixture(questions);
         fixture.bank.Execute("CREATE TABLE CustomSubject (Name TEXT PRIMARY KEY COLLATE NOCASE);"
                              "INSERT INTO CustomSubject VALUES ('Nothing yet')");
         QVERIFY(fixture.Start());
         fixture.Choose("MnuCustomQuizzes");
-        QVERIFY(!AppFixture::Find<QCheckBox>(Quizzes, "ChkSubject(2)")->isEnabled());
-        for (const auto& click : clicks)
-            AppFixture::Find<QAbstractButton>(Quizzes, click)->click();
-        QCOMPARE(AppFixture::Find<QRadioButton>(Quizzes, "OptQuiz(3)")->isEnabled(), shortAnswer);
-        QVERIFY(!AppFixture::Find<QCheckBox>(Quizzes, "ChkSubject(2)")->isChecked());
-        QCOMPARE(AppFixture::Find<QPushButton>(Quizzes, "CmdOK")->isEnabled(), !filter.isEmpty());
-        if (filter.isEmpty())
-            return;
+        const auto enabled = [](const char* name) { return AppFixture::Find<QWidget>(Quizzes, name)->isEnabled(); };
+        QVERIFY(!enabled("ChkSubject(1)"));
+        QVERIFY(!enabled("CmdOK"));
+        AppFixture::Click(Quizzes, "CmdSelectAll");
+        QVERIFY(AppFixture::Find<QCheckBox>(Quizzes, "ChkSubject(2)")->isChecked());
+        QVERIFY(!AppFixture::Find<QCheckBox>(Quizzes, "ChkSubject(1)")->isChecked());
+        QVERIFY(!enabled("OptQuiz(3)"));
+        AppFixture::Click(Quizzes, "CmdUnselectAll");
+        QVERIFY(!enabled("CmdOK"));
+        AppFixture::Click(Quizzes, "ChkSubject(0)");
+        QVERIFY(enabled("OptQuiz(3)"));
+        AppFixture::Click(Quizzes, "ChkSubject(2)"); // one question without a chapter
+        QVERIFY(!enabled("OptQuiz(3)"));
         AppFixture::Click(Quizzes, "CmdOK");
-        QCOMPARE(QString::fromStdString(fixture.app.State().QuizFilter), filter);
-        QCOMPARE(fixture.app.State().QuestionCount, pool);
+        QCOMPARE(fixture.app.State().QuizFilter, std::string("(Module = '''''' or Module = 'x'' or Module = ''Kings')"));
+        QCOMPARE(fixture.app.State().QuestionCount, 3); // and not Kings
     }
 
     // What is not saved is not lost unasked: a new row without Part B, a
@@ -316,15 +283,14 @@ private slots:
         QCOMPARE(Cell(0, PartB), QString("Answer 20000"));
     }
 
-    // Keys of the old Greek font turn into Greek as they are typed; text
-    // that was there, or is changed elsewhere than at its end, stays as it is.
+    // Keys of the old Greek font turn into Greek as they are typed (a word
+    // typed into an empty cell: the road); text that was there, or is changed
+    // elsewhere than at its end, stays as it is.
     void keystrokesAsTyped_data()
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("after");
-        QTest::newRow("a word, marks after their vowel") << "" << "lo,goj" << "λόγος";
-        QTest::newRow("breathing before a capital") << "" << "`O" << "Ὁ";
         QTest::newRow("after English already there") << "word: " << "avga,ph" << "word: ἀγάπη";
         QTest::newRow("a deletion keeps Latin text Latin") << "abc" << "\b" << "ab";
         QTest::newRow("a deletion ends the run") << "" << "ab\bq" << "αθ";

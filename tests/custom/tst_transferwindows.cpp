@@ -3,10 +3,10 @@
 // a user drives them, on a real question database and real files.
 
 #include "AppFixture.h"
+#include "ProgramRun.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -18,14 +18,6 @@ namespace {
 
 const QString Export = QStringLiteral("FrmExport");
 const QString Import = QStringLiteral("FrmImport");
-
-BankQuestion Own(std::int64_t id, const std::string& subject, std::string partA, std::string partB)
-{
-    BankQuestion question = Question(id, subject);
-    question.english = std::move(partA);
-    question.hebrew = std::move(partB);
-    return question;
-}
 
 // Two subjects of Greek and Hebrew, with every field filled somewhere.
 std::vector<BankQuestion> TwoSubjects()
@@ -40,31 +32,14 @@ std::vector<BankQuestion> TwoSubjects()
     questions[1].book = "john";
     questions[1].chapter = 1;
     questions[1].theme = "noun";
-    questions[2].french = "l'amour";
+    questions[2].french = "l'amour, la charité"; // a comma alone, quoted in the bank CSV only
     questions[3].theme = "qal";
     return questions;
-}
-
-// Every own question's fields, in ID order, as SQLite holds them: type and bytes.
-QStringList OwnFields(const TemporaryBank& bank)
-{
-    return QString::fromStdString(
-               bank.Text("SELECT group_concat(row, '|') FROM (SELECT ID || quote(Module) || quote(Category) ||"
-                         " quote(Book) || quote(Chapter) || quote(Theme) || quote(English) || quote(French) ||"
-                         " quote(Hebrew) AS row FROM lm40data WHERE ID >= 20000 ORDER BY ID)"))
-        .split('|');
 }
 
 QString Path(const TemporaryBank& bank, const char* name)
 {
     return QString::fromStdString((bank.Folder() / name).string());
-}
-
-void WriteFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
 }
 
 // Names the file in TxtFile and presses Enter there, as a user reads it in.
@@ -117,7 +92,9 @@ private slots:
 
     // Two subjects out through the export window, the questions deleted, and
     // back in through the import window with the subject column mapped: every
-    // field comes back byte for byte, under the same IDs.
+    // field comes back byte for byte, under the same IDs. Nothing is lost by
+    // the export: a file there is replaced only when the user says so, and
+    // never the question database itself.
     void exportAndImportBack()
     {
         QFETCH(int, format);
@@ -125,7 +102,7 @@ private slots:
         QFETCH(QStringList, guessed);
         AppFixture fixture(TwoSubjects());
         QVERIFY(fixture.Start());
-        const QStringList before = OwnFields(fixture.bank);
+        const std::string before = OwnQuestionRows(fixture.bank);
         const QString file = Path(fixture.bank, format == 0 ? "mine.csv" : "mine.txt");
 
         fixture.Choose("MnuExport");
@@ -135,6 +112,21 @@ private slots:
         QVERIFY(!AppFixture::Find<QWidget>(Export, "CmdExport")->isEnabled());
         AppFixture::Click(Export, "CmdSelectAll");
         AppFixture::Click(Export, QStringLiteral("OptFormat(%1)").arg(format));
+        // A file there is replaced only when the user says so, and never the question database itself.
+        QVERIFY(WriteFile(file, "keep me"));
+        ReadIn(Export, file);
+        QCOMPARE(fixture.prompter.messages.back().text, file.toStdString() + " already exists. Do you want to replace it?");
+        QCOMPARE(AppFixture::Text(Export, "LblStatus"), QString("Nothing was exported."));
+        QCOMPARE(FileContent(file.toStdString()), QByteArray("keep me"));
+        // The name follows the format chosen.
+        AppFixture::Click(Export, QStringLiteral("OptFormat(%1)").arg(1 - format));
+        QCOMPARE(AppFixture::Find<QLineEdit>(Export, "TxtFile")->text(), file.chopped(3) + (format == 0 ? "txt" : "csv"));
+        AppFixture::Click(Export, QStringLiteral("OptFormat(%1)").arg(format));
+        fixture.prompter.answers = {true};
+        ReadIn(Export, QString::fromStdString(fixture.bank.Path().string()));
+        QVERIFY2(AppFixture::Text(Export, "LblStatus").contains("is the question database itself"),
+                 qPrintable(AppFixture::Text(Export, "LblStatus")));
+        fixture.prompter.answers = {true};
         ReadIn(Export, file);
         QCOMPARE(AppFixture::Text(Export, "LblStatus"), QString("5 questions of 2 subjects written to %1.").arg(file));
         AppFixture::Snapshot(AppFixture::Window(Export), QStringLiteral("export-%1").arg(format));
@@ -160,7 +152,7 @@ private slots:
         QCOMPARE(AppFixture::Text(Import, "LblStatus"),
                  QString("Imported into \u201CGreek words\u201D and \u201CHebrew words\u201D: 5 questions added, 0 updated, "
                          "0 skipped."));
-        QCOMPARE(OwnFields(fixture.bank), before);
+        QCOMPARE(OwnQuestionRows(fixture.bank), before);
         QVERIFY(AppFixture::Find<QRadioButton>(Import, "OptExisting")->isChecked());
         QCOMPARE(AppFixture::Find<QComboBox>(Import, "CboSubject")->count(), 2);
     }
@@ -210,7 +202,7 @@ private slots:
         const long long before = fixture.bank.Number(count);
         QVERIFY(fixture.Start());
         const QString file = Path(fixture.bank, "in.txt");
-        WriteFile(file, content);
+        QVERIFY(WriteFile(file, content));
         fixture.Choose("MnuImportCustomData");
         ReadIn(Import, file);
         for (const auto& choice : mapping)
@@ -223,7 +215,7 @@ private slots:
         AppFixture::Snapshot(AppFixture::Window(Import), QStringLiteral("import-refused-") + QTest::currentDataTag());
 
         // Put right, the file is read again as the button is pressed.
-        WriteFile(file, putRight);
+        QVERIFY(WriteFile(file, putRight));
         if (!import->isEnabled())
             ReadIn(Import, file);
         MapColumn(0, "Part A");
@@ -240,7 +232,7 @@ private slots:
         AppFixture fixture({Question(1, "Kings"), Own(20000, "Latin", "amo", "I love"), Own(20001, "Greek", "x", "y")});
         QVERIFY(fixture.Start());
         const QString file = Path(fixture.bank, "spread.csv");
-        WriteFile(file, "LATIN,amo,to love\n,λύω,I loose\nNew %1 one,שָׁלוֹם,peace\nlatin,video,I see\n");
+        QVERIFY(WriteFile(file, "LATIN,amo,to love\n,λύω,I loose\nNew %1 one,שָׁלוֹם,peace\nlatin,video,I see\n"));
         fixture.Choose("MnuImportCustomData");
         ReadIn(Import, file);
         MapColumn(0, "Subject");
@@ -265,34 +257,6 @@ private slots:
                                    " FROM (SELECT * FROM lm40data WHERE ID >= 20000 ORDER BY ID)"),
                  std::string("20000=Latin:amo:to love|20001=Greek:x:y|20002=Greek:λύω:I loose|"
                              "20003=New %1 one:שָׁלוֹם:peace|20004=Latin:video:I see"));
-    }
-
-    // Nothing is lost by an export: a file there is replaced only when the
-    // user says so, and never the question database itself.
-    void exportLosesNothing()
-    {
-        AppFixture fixture(TwoSubjects());
-        QVERIFY(fixture.Start());
-        const QString file = Path(fixture.bank, "kept.csv");
-        WriteFile(file, "keep me");
-        fixture.Choose("MnuExport");
-        AppFixture::Click(Export, "OptFormat(1)");
-        ReadIn(Export, file);
-        QCOMPARE(fixture.prompter.messages.back().text, file.toStdString() + " already exists. Do you want to replace it?");
-        QCOMPARE(AppFixture::Text(Export, "LblStatus"), QString("Nothing was exported."));
-        QCOMPARE(FileContent(file.toStdString()), QByteArray("keep me"));
-
-        // The name follows the format chosen.
-        AppFixture::Click(Export, "OptFormat(0)");
-        AppFixture::Click(Export, "OptFormat(1)");
-        QCOMPARE(AppFixture::Find<QLineEdit>(Export, "TxtFile")->text(), file.chopped(4) + ".txt");
-
-        const QString database = QString::fromStdString(fixture.bank.Path().string());
-        fixture.prompter.answers.push_back(true);
-        ReadIn(Export, database);
-        QVERIFY2(AppFixture::Text(Export, "LblStatus").contains("is the question database itself"),
-                 qPrintable(AppFixture::Text(Export, "LblStatus")));
-        QCOMPARE(fixture.bank.Number("SELECT count(*) FROM lm40data WHERE ID >= 20000"), 5);
     }
 };
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing a user's copy of the question bank up to a newer bank: on real
-// files, what is added, changed and removed, that the user's marks survive,
-// and that a failure leaves the copy as it was.
+// files, what is added, changed and removed, that the user's marks, own
+// questions and subjects and study record survive, and that a failure leaves
+// the copy as it was.
 
 #include "BankUpgrade.h"
 #include "BankVersion.h"
+#include "QuestionDatabase.h"
 #include "StoreError.h"
 #include "TestBank.h"
 
@@ -92,21 +94,21 @@ private slots:
         QCOMPARE(OlderBank(version(copy), version(bank)), older);
     }
 
-    void everyBuildCarriesItsVersion()
-    {
-        const TemporaryBank old(OldBank());
-        const TemporaryBank same(OldBank());
-        const TemporaryBank changed(NewBank());
-        QVERIFY(FileBankVersion(old.Path()).has_value());
-        QCOMPARE(FileBankVersion(same.Path()), FileBankVersion(old.Path()));
-        QVERIFY(FileBankVersion(changed.Path()) != FileBankVersion(old.Path()));
-    }
-
+    // The user's own questions (from 20000) stay as they are, even where the
+    // bank holds their IDs; so do a subject without questions yet and the
+    // study record of a question the bank drops.
     void keepsTheMarksOfEveryQuestionThatStays()
     {
-        const TemporaryBank copy(OldBank());
-        const TemporaryBank bank(NewBank());
+        auto old = OldBank();
+        old.insert(old.end(), {Question(20000, "Mine"), Question(20001, "Mine")});
+        const TemporaryBank copy(old);
+        auto newer = NewBank();
+        newer.insert(newer.end(), {Question(20001, "Intruder"), Question(20002, "Intruder")});
+        const TemporaryBank bank(newer);
         MarkMisses(copy);
+        QuestionDatabase::Open(copy.Path()); // which makes the tables of subjects and of the study record
+        copy.Execute("INSERT INTO CustomSubject VALUES ('Not yet begun');"
+                     "INSERT INTO StudyCard VALUES (3, 'A', 2.3, 2.1, '2026-12-01', '2026-12-03', 1, 0)");
 
         const auto changes = UpgradeQuestionCopy(copy.Path(), bank.Path());
         QVERIFY(changes.has_value());
@@ -114,9 +116,16 @@ private slots:
         QCOMPARE(changes->changed, 1);
         QCOMPARE(changes->removed, 1);
 
-        const QStringList expected{"1 Prompt 1 1/0/1", "2 A better prompt 1/0/1", "4 Prompt 4 1/1/1", "5 Prompt 5 0/1/0"};
+        const QStringList expected{"1 Prompt 1 1/0/1", "2 A better prompt 1/0/1", "4 Prompt 4 1/1/1", "5 Prompt 5 0/1/0",
+                                   "20000 Prompt 20000 1/1/1", "20001 Prompt 20001 1/1/1"};
         QCOMPARE(Rows(copy.Path()), expected);
+        QCOMPARE(copy.Text("SELECT group_concat(DISTINCT Module) FROM lm40data WHERE ID >= 20000"), std::string("Mine"));
+        QCOMPARE(copy.Text("SELECT group_concat(Name) || '/' || (SELECT group_concat(QuestionID) FROM StudyCard)"
+                           " FROM CustomSubject"),
+                 std::string("Not yet begun/3"));
+        // The copy carries the bank's version now, which a build of the same questions has too.
         QCOMPARE(FileBankVersion(copy.Path()), FileBankVersion(bank.Path()));
+        QCOMPARE(FileBankVersion(TemporaryBank(newer).Path()), FileBankVersion(bank.Path()));
         // Brought up to date once: the next start changes nothing.
         QVERIFY(!UpgradeQuestionCopy(copy.Path(), bank.Path()).has_value());
         QCOMPARE(Rows(copy.Path()), expected);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The study record in the file: what `lumenary-db study` and `lumenary-db
-// check` make of it, and a bank upgrade keeping it.
+// check` make of it. (A bad --day: tst_lumenarydb's usage errors.)
 
-#include "BankUpgrade.h"
 #include "ProgramRun.h"
 #include "ServiceQuiz.h"
 #include "TestClock.h"
@@ -73,36 +72,21 @@ private slots:
         QCOMPARE(RunLumenaryDb({"check", File(bank)}).Lines().filter("study").size(), 0);
     }
 
-    void studyCommandRefusesBadInput_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no such date") << QStringList{"--day", "2026-02-30"};
-        QTest::newRow("no day") << QStringList{"--day"};
-        QTest::newRow("another option") << QStringList{"--days", "2026-12-08"};
-    }
-
-    void studyCommandRefusesBadInput()
-    {
-        QFETCH(QStringList, arguments);
-        const TemporaryBank bank(Bank());
-        const Run tool = RunLumenaryDb(QStringList{"study", File(bank)} + arguments);
-        QCOMPARE(tool.exitCode, 2);
-        QVERIFY2(tool.err.startsWith("lumenary-db: "), qPrintable(tool.err));
-        QVERIFY(tool.Lines().isEmpty());
-    }
-
-    // A file never quizzed has no record; the totals are all nought.
-    void studyCommandOnAFileWithoutRecord()
+    // One file over time: never quizzed, it has no record, and totals of
+    // nought; a question the bank no longer holds keeps its record, under a
+    // line of its own; check names each fault put into the record.
+    void recordOfOneFile()
     {
         const TemporaryBank bank(Bank());
         QCOMPARE(RunLumenaryDb({"study", File(bank)}).Lines(),
                  QStringList{"Total: 0 answers, 0 cards, 0 due, 0 right in the last 30 days"});
-    }
+        Quiz(bank, "Kings", {true, true, true});
+        bank.Execute("DELETE FROM lm40data WHERE ID = 3");
+        QCOMPARE(RunLumenaryDb({"study", File(bank), "--day", "2026-12-07"}).Lines(),
+                 (QStringList{"(questions no longer in the bank): 1 answers, 1 cards, 0 due, 1 right in the last 30 days",
+                              "Kings: 2 answers, 2 cards, 0 due, 2 right in the last 30 days",
+                              "Total: 3 answers, 3 cards, 0 due, 3 right in the last 30 days"}));
 
-    void checkFindsRecordFaults()
-    {
-        const TemporaryBank bank(Bank());
-        Quiz(bank, "Kings", {true, false});
         bank.Execute("INSERT INTO StudyAnswer (RunID, QuestionID, Way, AnsweredAt, StudyDay, Correct, Millis) "
                      "VALUES (99, 1, 'A', '2026-12-07T10:00:00Z', '2026-12-07', 1, 5)");
         bank.Execute("INSERT INTO StudyCard VALUES (4, 'B', 0, 11, '2026-12-07', '2026-12-07', 1, 1)");
@@ -118,30 +102,6 @@ private slots:
             "study card of question 4 way B: 1 lapses in 1 answers",
             "study card of question 5 way B: LastDay \"2026-12-07\" or DueDay \"soon\" is not a date YYYY-MM-DD",
             "study card of question 5 way B: it has 0 answers"}));
-    }
-
-    // The upgrade drops question 3 and keeps every run, answer and card,
-    // the dropped question's history included.
-    void upgradeKeepsTheRecord()
-    {
-        const TemporaryBank copy(Bank());
-        Quiz(copy, "Kings", {true, true, true});
-        auto newer = Bank();
-        newer.erase(newer.begin() + 2);
-        newer[0].english = "Reworded";
-        const TemporaryBank bank(newer);
-        const auto counts = [&] {
-            return QString::number(copy.Number("SELECT count(*) FROM StudyRun")) + "/"
-                 + QString::number(copy.Number("SELECT count(*) FROM StudyAnswer")) + "/"
-                 + QString::number(copy.Number("SELECT count(*) FROM StudyCard WHERE QuestionID = 3"));
-        };
-        QCOMPARE(counts(), QString("1/3/1"));
-        QVERIFY(UpgradeQuestionCopy(copy.Path(), bank.Path()).has_value());
-        QCOMPARE(copy.Number("SELECT count(*) FROM lm40data WHERE ID = 3"), 0LL);
-        QCOMPARE(counts(), QString("1/3/1"));
-        const QStringList lines = RunLumenaryDb({"study", File(copy), "--day", "2026-12-07"}).Lines();
-        QCOMPARE(lines.first(), QString("(questions no longer in the bank): 1 answers, 1 cards, 0 due, 1 right in the "
-                                        "last 30 days"));
     }
 };
 

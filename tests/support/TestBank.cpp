@@ -33,6 +33,14 @@ std::vector<BankQuestion> UnitQuestions(const std::string& module, std::int64_t 
     return questions;
 }
 
+BankQuestion Own(std::int64_t id, const std::string& subject, std::string partA, std::string partB)
+{
+    BankQuestion question = Question(id, subject);
+    question.english = std::move(partA);
+    question.hebrew = std::move(partB);
+    return question;
+}
+
 TemporaryBank::TemporaryBank(const std::vector<BankQuestion>& questions)
     : path_(std::filesystem::path(folder_.path().toStdString()) / "lm50data.db")
 {
@@ -49,6 +57,14 @@ long long TemporaryBank::Number(const std::string& sql) const
 {
     SQLite::Database database(path_.string(), SQLite::OPEN_READONLY);
     return database.execAndGet(sql).getInt64();
+}
+
+std::string OwnQuestionRows(const TemporaryBank& bank)
+{
+    return bank.Text("SELECT coalesce(group_concat(row, char(10)), '') FROM (SELECT ID || quote(Module) ||"
+                     " quote(Category) || quote(Book) || quote(Chapter) || quote(Theme) || quote(English) ||"
+                     " quote(French) || quote(Hebrew) || ' ' || QuestionUsed || Correct || Chosen AS row"
+                     " FROM lm40data WHERE ID >= 20000 ORDER BY ID)");
 }
 
 QByteArray FileContent(const std::filesystem::path& file)

@@ -28,6 +28,9 @@ BankQuestion Question(std::int64_t id, const std::string& module, std::optional<
 // Questions 1 to `count` of one module and unit, each with its own prompt and answer.
 std::vector<BankQuestion> UnitQuestions(const std::string& module, std::int64_t category, int count);
 
+// One of the user's own questions: its subject, Part A (English) and Part B (Hebrew).
+BankQuestion Own(std::int64_t id, const std::string& subject, std::string partA, std::string partB);
+
 // A question database file in its own temporary folder.
 class TemporaryBank {
 public:
@@ -46,6 +49,10 @@ private:
     QTemporaryDir folder_;
     std::filesystem::path path_;
 };
+
+// The user's own questions (IDs from 20000) as the file holds them, a line
+// each in ID order: the ID, every field quoted as SQLite types it, the marks.
+std::string OwnQuestionRows(const TemporaryBank& bank);
 
 // The bytes of a file; empty when it cannot be read.
 QByteArray FileContent(const std::filesystem::path& file);
