@@ -31,9 +31,7 @@ const QString History = QStringLiteral("FrmHistory");
 
 std::vector<BankQuestion> Bank()
 {
-    std::vector<BankQuestion> questions;
-    for (std::int64_t id = 1; id <= 4; ++id)
-        questions.push_back(Question(id, "Kings"));
+    auto questions = UnitQuestions("Kings", 1, 4);
     questions.push_back(Question(5, "Greek"));
     return questions;
 }

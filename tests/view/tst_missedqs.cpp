@@ -49,13 +49,10 @@ std::vector<BankQuestion> Bank()
 }
 
 // Answers every question of the flashcard quiz on screen, missing those given.
-void RunFlashcards(Session& session, const Ids& misses)
+void RunFlashcards(AppFixture& fixture, const Ids& misses)
 {
-    while (AppFixture::Window(Card)) {
-        const bool right = !misses.contains(session.CurrentQuestionID);
-        AppFixture::Click(Card, "CmdShowAnswer");
-        AppFixture::Click(Card, right ? "CmdCorrect" : "CmdIncorrect");
-    }
+    while (AppFixture::Window(Card))
+        AnswerAndGoOn(fixture, !misses.contains(fixture.app.State().CurrentQuestionID));
 }
 
 struct Studied {
@@ -77,13 +74,13 @@ struct Studied {
             fixture.Choose("MnuOTHistory");
             AppFixture::Click("FrmKings", "OptQuiz(2)");
             AppFixture::Click("FrmKings", "CmdOK");
-            RunFlashcards(session, misses);
+            RunFlashcards(fixture, misses);
         }
         for (const auto& [module, miss] : {std::pair{"Greek", 9}, {"Hebrew", 12}}) {
             ModLanguages(session).SetEnglishFonts();
             session.Flip = false;
             fixture.StartQuiz("Flashcard", std::string("Module = '") + module + "'");
-            RunFlashcards(session, {miss});
+            RunFlashcards(fixture, {miss});
         }
     }
 
@@ -104,50 +101,38 @@ class TestMissedQs : public QObject {
     Q_OBJECT
 
 private slots:
-    void listsEachOption_data()
+    // What each option lists, in all subjects or one; then the 30 days'
+    // misses: every row, its Greek in Gentium Plus and its Hebrew right to
+    // left; the export read back; all rows quizzed, each in its own way; two
+    // Kings rows quizzed, their pool exactly those.
+    void listsQuizzesAndExports()
     {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QString>("subject");
-        QTest::addColumn<QList<qint64>>("expected");
-        QTest::newRow("latest quiz") << 0 << "All subjects" << QList<qint64>{6, 9, 12};
-        QTest::newRow("latest quiz, Kings") << 0 << "Kings" << QList<qint64>{6};
-        QTest::newRow("7 days") << 1 << "All subjects" << QList<qint64>{1, 5, 6, 9, 12};
-        QTest::newRow("30 days, Kings") << 2 << "Kings" << QList<qint64>{1, 4, 5, 6};
-        QTest::newRow("three times or more") << 3 << "All subjects" << QList<qint64>{1};
-        QTest::newRow("three times or more, Greek") << 3 << "Greek" << QList<qint64>{};
-    }
-
-    void listsEachOption()
-    {
-        QFETCH(int, option);
-        QFETCH(QString, subject);
-        QFETCH(QList<qint64>, expected);
         Studied studied;
         studied.fixture.Choose("MnuMissedQs");
         QVERIFY(AppFixture::Window(Missed));
         QCOMPARE(AppFixture::Window(Missed)->windowTitle(), QString("Missed Questions"));
         auto* subjects = AppFixture::Find<QComboBox>(Missed, "CboSubject");
         QCOMPARE(subjects->itemText(0), QString("All subjects"));
-        subjects->setCurrentText(subject);
-        AppFixture::Click(Missed, QStringLiteral("OptMissed(%1)").arg(option));
-        QCOMPARE(Studied::Listed(), Ids(expected.begin(), expected.end()));
-        QCOMPARE(AppFixture::Text(Missed, "LblMissedCount"),
-                 expected.size() == 1 ? QString("1 question") : QStringLiteral("%1 questions").arg(expected.size()));
-        auto* shown = AppFixture::Window(Missed)->findChild<QStackedWidget*>()->currentWidget();
-        QCOMPARE(shown->objectName(), expected.isEmpty() ? QString("LblNoMissed") : QString("TblMissed"));
-        if (expected.isEmpty())
-            QCOMPARE(AppFixture::Text(Missed, "LblNoMissed"), QString("No missed questions here. Well done."));
-        QCOMPARE(AppFixture::Find<QPushButton>(Missed, "CmdQuizSelected")->isEnabled(), !expected.isEmpty());
+        // The latest quiz, the last 7 and 30 days, three times or more.
+        const std::tuple<int, const char*, Ids> lists[] = {
+            {0, "All subjects", {6, 9, 12}}, {0, "Kings", {6}}, {1, "All subjects", {1, 5, 6, 9, 12}},
+            {2, "Kings", {1, 4, 5, 6}}, {3, "All subjects", {1}}, {3, "Greek", {}}};
+        for (const auto& [option, subject, expected] : lists) {
+            subjects->setCurrentText(subject);
+            AppFixture::Click(Missed, QStringLiteral("OptMissed(%1)").arg(option));
+            QCOMPARE(Studied::Listed(), expected);
+            const auto count = expected.size();
+            QCOMPARE(AppFixture::Text(Missed, "LblMissedCount"),
+                     count == 1 ? QString("1 question") : QStringLiteral("%1 questions").arg(count));
+            auto* shown = AppFixture::Window(Missed)->findChild<QStackedWidget*>()->currentWidget();
+            QCOMPARE(shown->objectName(), expected.empty() ? QString("LblNoMissed") : QString("TblMissed"));
+            if (expected.empty())
+                QCOMPARE(AppFixture::Text(Missed, "LblNoMissed"), QString("No missed questions here. Well done."));
+            QCOMPARE(AppFixture::Find<QPushButton>(Missed, "CmdQuizSelected")->isEnabled(), !expected.empty());
+        }
         QTest::keyClick(AppFixture::Window(Missed), Qt::Key_Escape);
         QVERIFY(!AppFixture::Window(Missed));
-    }
 
-    // The 30 days' misses: every row, its Greek in Gentium Plus and its
-    // Hebrew right to left; the export read back; all rows quizzed, each in
-    // its own way; two Kings rows quizzed, their pool exactly those.
-    void quizzesAndExportsWhatIsShown()
-    {
-        Studied studied;
         studied.clock.Set(2026, 12, 7, 22);
         studied.fixture.Choose("MnuMissedQs");
         AppFixture::Click(Missed, "OptMissed(2)");
@@ -224,13 +209,11 @@ private slots:
         Ids quizzed;
         while (AppFixture::Window(Card)) {
             quizzed.insert(session.CurrentQuestionID);
-            AppFixture::Click(Card, "CmdShowAnswer");
-            AppFixture::Click(Card, "CmdCorrect");
+            AnswerAndGoOn(session, bank, true);
         }
         QCOMPARE(quizzed, chosen);
-        QCOMPARE(QString::fromStdString(studied.fixture.bank.Text("SELECT Way || ' ' || Subject FROM StudyRun "
-                                                                  "ORDER BY ID DESC LIMIT 1")),
-                 QString("B Missed questions: Kings"));
+        QCOMPARE(bank.Text("SELECT Way || ' ' || Subject FROM StudyRun ORDER BY ID DESC LIMIT 1"),
+                 std::string("B Missed questions: Kings"));
     }
 };
 
