@@ -87,7 +87,12 @@ private slots:
         auto& bank = fixture.bank;
         auto& prompter = fixture.prompter;
 
-        // No subject yet: the quizzes say how to make one and offer "Your Subjects".
+        // No subject yet: the editor has nothing to add to and says where to make one; the quizzes
+        // say how to make one and offer "Your Subjects".
+        fixture.Choose("MnuCustomDataEditor");
+        QVERIFY(!AppFixture::Find<QPushButton>(Editor, "CmdAdd")->isEnabled());
+        QVERIFY(AppFixture::Text(Editor, "LblMessage").startsWith("You have no subjects of your own yet"));
+        AppFixture::Window(Editor)->close();
         prompter.answers = {true};
         fixture.Choose("MnuCustomQuizzes");
         QTRY_VERIFY(AppFixture::Window(Names));

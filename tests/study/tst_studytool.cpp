@@ -91,6 +91,9 @@ private slots:
                      "VALUES (99, 1, 'A', '2026-12-07T10:00:00Z', '2026-12-07', 1, 5)");
         bank.Execute("INSERT INTO StudyCard VALUES (4, 'B', 0, 11, '2026-12-07', '2026-12-07', 1, 1)");
         bank.Execute("INSERT INTO StudyCard VALUES (5, 'B', 2.5, 5, '2026-12-07', 'soon', 0, 0)");
+        // Difficulty runs from 1 to 10, both ends sound.
+        bank.Execute("INSERT INTO StudyCard VALUES (6, 'A', 2.5, 10, '2026-12-06', '2026-12-08', 2, 1), "
+                     "(7, 'A', 2.5, 1, '2026-12-06', '2026-12-08', 2, 0)");
         const Run tool = RunLumenaryDb({"check", File(bank)});
         QCOMPARE(tool.exitCode, 1);
         const QStringList faults = tool.Lines().filter("study");
