@@ -120,20 +120,32 @@ private slots:
     }
 
     // Too few different answers: the lines that cannot be filled stay empty
-    // and the quiz goes on. Two of the three questions share their answer,
-    // which is offered once.
+    // and the quiz goes on; two questions sharing an answer offer it once.
+    // Just enough answers fill every line.
+    void shortPool_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<QStringList>("lines"); // the answers offered, sorted
+        QTest::newRow("three questions, two answers") << 3 << QStringList{"Answer 1", "Answer 3"};
+        QTest::newRow("six answers for six lines")
+            << 6 << QStringList{"Answer 1", "Answer 2", "Answer 3", "Answer 4", "Answer 5", "Answer 6"};
+    }
+
     void shortPool()
     {
-        auto questions = test::UnitQuestions("NTI", 1, 3);
-        questions[1].hebrew = "Answer 1";
+        QFETCH(int, records);
+        QFETCH(QStringList, lines);
+        auto questions = test::UnitQuestions("NTI", 1, records);
+        if (records == 3)
+            questions[1].hebrew = "Answer 1";
         AppFixture fixture(questions);
         QVERIFY(fixture.Start());
         Start(fixture, Mc, "NTI");
-        for (int question = 0; question < 3; ++question) {
-            QStringList lines = Lines();
-            lines.removeAll(QString());
-            lines.sort();
-            QCOMPARE(lines, (QStringList{"Answer 1", "Answer 3"}));
+        for (int question = 0; question < records; ++question) {
+            QStringList shown = Lines();
+            shown.removeAll(QString());
+            shown.sort();
+            QCOMPARE(shown, lines);
             Submit(Mc, "1");
             AppFixture::Click(Mc, "CmdNextQuestion");
         }
