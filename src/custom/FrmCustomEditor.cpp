@@ -32,13 +32,6 @@ const std::string Title = "Custom Data Editor";
 // Room for each column as a user fills it: the two sides widest.
 constexpr int ColumnWidths[] = {210, 130, 210, 50, 100, 64, 120};
 
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 FrmCustomEditor::FrmCustomEditor(QuizContext& context)
@@ -49,8 +42,8 @@ FrmCustomEditor::FrmCustomEditor(QuizContext& context)
       table_(new QTableView(this)),
       keystrokes_(new QCheckBox(QStringLiteral("Greek &keystrokes"), this)),
       message_(new QLabel(this)),
-      add_(Button(this, QStringLiteral("CmdAdd"), QStringLiteral("&Add"))),
-      delete_(Button(this, QStringLiteral("CmdDelete"), QStringLiteral("&Delete")))
+      add_(NamedButton(QStringLiteral("CmdAdd"), QStringLiteral("&Add"))),
+      delete_(NamedButton(QStringLiteral("CmdDelete"), QStringLiteral("&Delete")))
 {
     setCentralWidget(new QWidget(this));
     auto* subjectLabel = new QLabel(QStringLiteral("&Subject:"), this);
@@ -83,7 +76,7 @@ FrmCustomEditor::FrmCustomEditor(QuizContext& context)
     connect(model_, &CustomQuestionModel::Told, this, [this](const QString& text) { Say(text, false); });
     connect(model_, &CustomQuestionModel::Refused, this, [this](const QString& text) { Say(text, true); });
 
-    auto* close = Button(this, QStringLiteral("CmdClose"), QStringLiteral("&Close"));
+    auto* close = NamedButton(QStringLiteral("CmdClose"), QStringLiteral("&Close"));
     connect(add_, &QPushButton::clicked, this, [this] { CmdAdd_Click(); });
     connect(delete_, &QPushButton::clicked, this, [this] { CmdDelete_Click(); });
     connect(close, &QPushButton::clicked, this, [this] { this->close(); });

@@ -47,6 +47,13 @@ bool Pressable(const QPushButton* button)
 
 } // namespace
 
+QPushButton* LumenaryWindow::NamedButton(const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    return button;
+}
+
 void LumenaryWindow::showEvent(QShowEvent* event)
 {
     if (!std::exchange(shown_, true))

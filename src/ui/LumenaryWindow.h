@@ -18,6 +18,8 @@ public:
     void SetDefaultButton(QPushButton* button);
 
 protected:
+    // A push button of this window, found by its name.
+    QPushButton* NamedButton(const QString& name, const QString& caption);
     // Enter on a focused push button presses it; elsewhere the default button.
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;

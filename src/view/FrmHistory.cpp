@@ -51,13 +51,6 @@ QString Counted(int count, const char* one, const char* many)
     return QStringLiteral("%1 %2").arg(QLocale().toString(count), QString::fromUtf8(count == 1 ? one : many));
 }
 
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 FrmHistory::FrmHistory(QuizContext& context)
@@ -70,8 +63,8 @@ FrmHistory::FrmHistory(QuizContext& context)
       historyOrEmpty_(new QStackedWidget(this)),
       chart_(new HistoryChart(this)),
       runs_(new QTreeWidget(this)),
-      saveCsv_(Button(this, QStringLiteral("CmdSaveCsv"), QStringLiteral("Save &CSV\u2026"))),
-      saveChart_(Button(this, QStringLiteral("CmdSaveChart"), QStringLiteral("Save C&hart\u2026")))
+      saveCsv_(NamedButton(QStringLiteral("CmdSaveCsv"), QStringLiteral("Save &CSV\u2026"))),
+      saveChart_(NamedButton(QStringLiteral("CmdSaveChart"), QStringLiteral("Save C&hart\u2026")))
 {
     setCentralWidget(new QWidget(this));
     period_->setObjectName(QStringLiteral("CboPeriod"));
@@ -123,7 +116,7 @@ FrmHistory::FrmHistory(QuizContext& context)
     empty->setAlignment(Qt::AlignCenter);
     historyOrEmpty_->addWidget(empty);
 
-    auto* closeButton = Button(this, QStringLiteral("CmdClose"), QStringLiteral("&Close"));
+    auto* closeButton = NamedButton(QStringLiteral("CmdClose"), QStringLiteral("&Close"));
     connect(saveCsv_, &QPushButton::clicked, this, [this] { SaveCsv(); });
     connect(saveChart_, &QPushButton::clicked, this, [this] { SaveChart(); });
     connect(closeButton, &QPushButton::clicked, this, [this] { close(); });
